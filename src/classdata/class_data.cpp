@@ -1,0 +1,57 @@
+#include "classdata/class_data.h"
+
+namespace quillmark {
+
+void clear_class() {
+    for (std::int16_t s = 0; s < student_slots; ++s) {
+        student_rec& student = students[s];
+        student.first_name.clear();
+        student.last_name.clear();
+        student.id_number.clear();
+        std::fill_n(student.scores.begin(), assignment_slots, std::int16_t{0});
+        student.telephone.clear();
+        student.address.clear();
+        student.notes.clear();
+    }
+    for (std::int16_t a = 0; a < assignment_slots; ++a) {
+        asg_title[a].clear();
+        asg_notes[a].clear();
+        asg_points[a] = 100;
+    }
+    constexpr std::array<std::int16_t, 12> default_scale{0, 90, 0, 0, 80, 0, 0, 70, 0, 0, 60, 0};
+    std::copy(default_scale.begin(), default_scale.end(), grade_scale.begin());
+    use_plus = false;
+    use_minus = false;
+    top_student = 0;
+    left_assignment = 0;
+}
+
+std::int16_t last_student() {
+    std::int16_t last = 0;
+    for (std::int16_t s = 0; s < student_slots; ++s) {
+        if (student_used(s)) {
+            last = s;
+        }
+    }
+    return last;
+}
+
+std::int16_t last_assignment() {
+    std::int16_t last = 0;
+    for (std::int16_t a = 0; a < assignment_slots; ++a) {
+        if (assignment_used(a)) {
+            last = a;
+        }
+    }
+    return last;
+}
+
+bool student_used(std::int16_t slot) {
+    return !students[slot].id_number.empty();
+}
+
+bool assignment_used(std::int16_t slot) {
+    return !asg_title[slot].empty();
+}
+
+} // namespace quillmark

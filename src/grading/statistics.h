@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+// Figures over the open class, recomputed from the data at every call. Only used students and
+// existing assignments count, the excused mark never does, and a 0 counts as 0 points. When
+// nothing counts the result is 0, never a division by zero.
+namespace quillmark {
+
+// Fraction of the points possible the student earned (1 is full marks).
+double student_average(std::int16_t student);
+
+// Fraction of the points possible the class earned on the assignment.
+double assignment_average(std::int16_t assignment);
+
+// Mean counted score in points, rounded halves to even.
+std::int16_t assignment_mean_score(std::int16_t assignment);
+
+// Mean of the used students' averages, as a percentage.
+double class_average();
+
+// Population standard deviations, as fractions.
+double assignment_std_dev(std::int16_t assignment);
+double class_std_dev();
+
+// Shares of the letters A, B, C, D and F (plus and minus folded in), as fractions adding up to
+// 1 whenever anything counted.
+void assignment_distribution(std::int16_t assignment, double& a, double& b, double& c, double& d,
+                             double& f);
+void class_distribution(double& a, double& b, double& c, double& d, double& f);
+
+} // namespace quillmark

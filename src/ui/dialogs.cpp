@@ -1,0 +1,57 @@
+#include "ui/dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace quillmark::ui {
+namespace {
+
+DialogHandler* installed_handler = nullptr;
+
+const QString program_title = QStringLiteral("Quillmark");
+
+QMessageBox::Icon message_icon(Icon icon) {
+    switch (icon) {
+    case Icon::information:
+        return QMessageBox::Information;
+    case Icon::exclamation:
+        return QMessageBox::Warning;
+    case Icon::error:
+        return QMessageBox::Critical;
+    case Icon::none:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Answer msgbox(const QString& text, Icon icon, Buttons buttons, QWidget* parent) {
+    if (installed_handler != nullptr) {
+        return installed_handler->message(text, icon, buttons);
+    }
+    QMessageBox box{
+        message_icon(icon), program_title, text,
+        buttons == Buttons::yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent};
+    const int pressed = box.exec();
+    if (buttons == Buttons::ok) {
+        return Answer::ok;
+    }
+    return pressed == QMessageBox::Yes ? Answer::yes : Answer::no;
+}
+
+QString inputbox(const QString& prompt, const QString& default_answer, QWidget* parent) {
+    if (installed_handler != nullptr) {
+        return installed_handler->input(prompt, default_answer);
+    }
+    bool accepted = false;
+    QString answer = QInputDialog::getText(parent, program_title, prompt, QLineEdit::Normal,
+                                           default_answer, &accepted);
+    return accepted ? answer : QString{};
+}
+
+void set_dialog_handler(DialogHandler* handler) {
+    installed_handler = handler;
+}
+
+} // namespace quillmark::ui

@@ -1,0 +1,36 @@
+#include "ui/layout.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+namespace quillmark::ui {
+
+QFont sans_serif(double point_size, bool bold) {
+    QFont font{QStringLiteral("MS Sans Serif")};
+    font.setPointSizeF(point_size);
+    font.setBold(bold);
+    return font;
+}
+
+void center(QWidget& window) {
+    const QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->geometry();
+    const QSize size = window.frameGeometry().size();
+    window.move((available.width() - size.width()) / 2, (available.height() - size.height()) / 2);
+}
+
+void set_background(QWidget& widget, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+} // namespace quillmark::ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+namespace quillmark::ui {
+
+// Windows-1252 text of the class to QString and back; characters that Windows-1252 cannot hold
+// become "?".
+QString to_qstring(std::string_view cp1252);
+std::string from_qstring(const QString& text);
+
+} // namespace quillmark::ui

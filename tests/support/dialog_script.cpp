@@ -1,0 +1,94 @@
+#include "support/dialog_script.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+namespace quillmark::testing {
+
+DialogScript::DialogScript() {
+    ui::set_dialog_handler(this);
+}
+
+DialogScript::~DialogScript() {
+    verify();
+    ui::set_dialog_handler(nullptr);
+}
+
+DialogScript& DialogScript::expect_message(const QString& text, ui::Answer answer,
+                                           std::optional<ui::Icon> icon) {
+    expected_.push_back({false, false, text, answer, icon, {}, std::nullopt});
+    return *this;
+}
+
+DialogScript& DialogScript::expect_message_starting(const QString& start, ui::Answer answer,
+                                                    std::optional<ui::Icon> icon) {
+    expected_.push_back({false, true, start, answer, icon, {}, std::nullopt});
+    return *this;
+}
+
+DialogScript& DialogScript::expect_input(const QString& prompt, const QString& answer,
+                                         std::optional<QString> default_answer) {
+    expected_.push_back(
+        {true, false, prompt, ui::Answer::ok, std::nullopt, answer, std::move(default_answer)});
+    return *this;
+}
+
+void DialogScript::verify() {
+    for (const Expected& box : expected_) {
+        ADD_FAILURE() << "expected " << (box.is_input ? "input box" : "message")
+                      << " never shown: " << box.text.toStdString();
+    }
+    expected_.clear();
+}
+
+ui::Answer DialogScript::message(const QString& text, ui::Icon icon, ui::Buttons buttons) {
+    last_message_ = text;
+    if (expected_.empty() || expected_.front().is_input) {
+        ADD_FAILURE() << "unexpected message: " << text.toStdString();
+        return buttons == ui::Buttons::yes_no ? ui::Answer::no : ui::Answer::ok;
+    }
+    const Expected box = expected_.front();
+    expected_.pop_front();
+    const bool matches = box.prefix_only ? text.startsWith(box.text) : text == box.text;
+    EXPECT_TRUE(matches) << "message shown: " << text.toStdString()
+                         << "\nmessage expected: " << box.text.toStdString();
+    if (box.icon) {
+        EXPECT_EQ(static_cast<int>(*box.icon), static_cast<int>(icon))
+            << "icon of " << text.toStdString();
+    }
+    EXPECT_EQ(buttons == ui::Buttons::yes_no,
+              box.answer == ui::Answer::yes || box.answer == ui::Answer::no)
+        << "buttons of " << text.toStdString();
+    return box.answer;
+}
+
+QString DialogScript::input(const QString& prompt, const QString& default_answer) {
+    if (expected_.empty() || !expected_.front().is_input) {
+        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+        return {};
+    }
+    const Expected box = expected_.front();
+    expected_.pop_front();
+    EXPECT_EQ(box.text.toStdString(), prompt.toStdString());
+    if (box.default_answer) {
+        EXPECT_EQ(box.default_answer->toStdString(), default_answer.toStdString())
+            << "default answer of " << prompt.toStdString();
+    }
+    return box.input_answer;
+}
+
+void GuiFixture::TearDown() {
+    dialogs.verify();
+    // Windows may own other windows, so each is deleted only while it still exists.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        windows.append(window);
+    }
+    for (const QPointer<QWidget>& window : windows) {
+        delete window.data();
+    }
+    ClassFixture::TearDown();
+}
+
+} // namespace quillmark::testing

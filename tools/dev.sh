@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs what the build needs from Debian's packages, builds, then starts Quillmark
+# ("run") or runs every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-}
+if [[ $mode != run && $mode != test ]]; then
+    echo "usage: $0 run|test" >&2
+    exit 2
+fi
+
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+          libbenchmark-dev fonts-liberation2)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+if ((${#missing[@]})); then
+    sudo=()
+    ((EUID == 0)) || sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+fi
+
+werror=OFF
+[[ ${CI:-} == true ]] && werror=ON
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARK_WERROR=$werror
+cmake --build build
+
+if [[ $mode == run ]]; then
+    exec build/bin/quillmark
+fi
+
+# Every test, then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+ctest --test-dir build --output-on-failure -j 2
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_WERROR=$werror \
+    -DQUILLMARK_CORE_ONLY=ON -DQUILLMARK_SANITIZE=ON
+cmake --build build-sanitize
+ctest --test-dir build-sanitize --output-on-failure -j 2 -L core
+
+# Each file reader under libFuzzer for a bounded time, when clang is here to build them.
+if command -v clang++ >/dev/null; then
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DQUILLMARK_CORE_ONLY=ON -DQUILLMARK_FUZZ=ON
+    cmake --build build-fuzz
+    for target in build-fuzz/fuzz/fuzz_*; do
+        [[ -x $target ]] || continue
+        corpus=$(mktemp -d)
+        echo "fuzzing $(basename "$target") for 60 s"
+        "$target" -max_total_time=60 -print_final_stats=1 "$corpus" fuzz/seeds/"$(basename "$target")"
+        rm -rf "$corpus"
+    done
+fi
