@@ -14,6 +14,8 @@ public:
     // The window's start sequence: centre, show, title, repaint, class panel.
     void load();
     void center();
+    // Repaints the grid from the class data.
+    void render_data();
 };
 
 } // namespace quillmark

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "classdata/result.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+
+namespace quillmark {
+
+// Writes the open class to the file in the extended layout (Windows-1252 text, CRLF line ends).
+// The write is atomic: a temporary file in the same folder, flushed, then renamed over the old
+// one, so a failed save leaves the old file whole; the failure names the file and the reason.
+Result save_class(const std::filesystem::path& path);
+
+// Writes the open class in the extended layout to a stream.
+void write_class(std::ostream& out);
+
+// Reads the class file named by class_file in the program folder into the class data; call it
+// just after clear_class. Accepts both layouts and bare line feeds. An unreadable file (a slot
+// index out of range, a number that does not fit 16 bits, a flag that is no flag, an early
+// end, a file that cannot be opened) gives a failure naming the file and the line; nothing is
+// ever stored outside the arrays.
+Result load_class();
+
+// Reads a class from a stream; file_name names it in the failure message.
+Result read_class(std::istream& in, const std::string& file_name);
+
+} // namespace quillmark
