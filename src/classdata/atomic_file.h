@@ -1,0 +1,19 @@
+#pragma once
+
+#include "classdata/result.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace quillmark {
+
+enum class FileAccess { everyone, owner_only };
+
+// Replaces the file's contents as one step: the bytes go to a hidden temporary file in the same
+// folder, are flushed to the disk, and the temporary file is renamed over the old one. On
+// failure the old file is whole, no temporary file remains, and the message names the file and
+// the reason.
+Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
+                             FileAccess access = FileAccess::everyone);
+
+} // namespace quillmark
