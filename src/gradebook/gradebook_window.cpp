@@ -258,6 +258,8 @@ void Form1::build_toolbox() {
 }
 
 void Form1::load() {
+    // The window's fixed size comes from its layout; centring needs it.
+    layout()->activate();
     center();
     load_background();
     show();

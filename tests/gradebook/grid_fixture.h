@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gradebook/gradebook_window.h"
 #include "support/dialog_script.h"
 
 #include <stdexcept>
@@ -7,10 +8,6 @@
 
 #include <QLineEdit>
 #include <QString>
-
-namespace quillmark {
-class Form1;
-}
 
 namespace quillmark::testing {
 
