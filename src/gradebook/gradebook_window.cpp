@@ -65,6 +65,8 @@ void show_text(QLabel& label, const QString& text) {
 void show_text(QLineEdit& box, const QString& text) {
     if (box.text() != text) {
         box.setText(text);
+        // From the first letter, as a text box shows a text written into it.
+        box.setCursorPosition(0);
     }
 }
 

@@ -107,12 +107,15 @@ AnalysisPanels::AnalysisPanels(QWidget& client) {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(ui::twips_rect(540, 5175, graph_width, graph_height));
     ui::set_background(*Picture1, ui::student_cyan);
-    make_label(client, QStringLiteral("Label15"), QStringLiteral("100%"),
-               ui::twips_rect(150, 5130, 390, 210));
-    make_label(client, QStringLiteral("Label23"), QStringLiteral("50%"),
-               ui::twips_rect(150, 5490, 390, 210));
-    make_label(client, QStringLiteral("Label24"), QStringLiteral("0%"),
-               ui::twips_rect(270, 5820, 270, 210));
+    // Sized to their captions, and drawn over the graph's edge where the font is wide.
+    for (QLabel* mark : {make_label(client, QStringLiteral("Label15"), QStringLiteral("100%"),
+                                    ui::twips_rect(150, 5130, 0, 0)),
+                         make_label(client, QStringLiteral("Label23"), QStringLiteral("50%"),
+                                    ui::twips_rect(150, 5490, 0, 0)),
+                         make_label(client, QStringLiteral("Label24"), QStringLiteral("0%"),
+                                    ui::twips_rect(270, 5820, 0, 0))}) {
+        mark->adjustSize();
+    }
 
     Label19 =
         make_panel(client, QStringLiteral("Label19"),

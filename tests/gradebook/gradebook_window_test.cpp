@@ -81,6 +81,8 @@ TEST_F(GradebookWindowTest, RepaintShowsTitlesPointsNamesAndScoresOfUsedSlotsOnl
     EXPECT_EQ(QStringLiteral("-5 pts."), numbered("Label17", 1));
     EXPECT_EQ(QString{}, title_box(2));
     EXPECT_EQ(QStringLiteral("Lovelace Ada"), name_box(0));
+    // Shown from its first letter, however long.
+    EXPECT_EQ(0, control<QLineEdit>(QStringLiteral("text3(0)")).cursorPosition());
     EXPECT_EQ(QString{}, name_box(1));
     EXPECT_EQ(QStringLiteral("E"), score_box(0).text());
     EXPECT_EQ(QColor{Qt::blue}, score_box(0).palette().color(QPalette::Text));
