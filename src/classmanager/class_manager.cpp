@@ -63,7 +63,7 @@ Form4::Form4(QWidget* parent)
         button->setGeometry(244 + column * (button_size + button_gap),
                             144 + row * (button_size + button_gap), button_size, button_size);
         button->setAlignment(Qt::AlignCenter);
-        // Some themes have a picture only at a smaller size; all buttons look alike at one.
+        // Some themes offer a picture only at a smaller size; scaling keeps the buttons alike.
         const QPixmap pixmap = style()->standardIcon(picture).pixmap(icon_size, icon_size);
         if (!pixmap.isNull()) {
             button->setPixmap(
