@@ -92,17 +92,18 @@ Form4::Form4(QWidget* parent)
     connect(Image3, &ui::ImageButton::clicked, this, &Form4::delete_class);
     connect(Image4, &ui::ImageButton::clicked, this, &Form4::rename_class);
     connect(Image2, &ui::ImageButton::clicked, this, &Form4::quit);
-}
 
-void Form4::load() {
     // A missing or unreadable picture leaves Image8 empty.
     const QPixmap books{QString::fromStdString((program_folder() / "books.gif").string())};
     if (!books.isNull()) {
         Image8->setPixmap(
             books.scaled(Image8->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
-    center();
     refresh_files();
+}
+
+void Form4::load() {
+    center();
     show();
 }
 

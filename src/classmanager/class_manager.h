@@ -19,9 +19,10 @@ class Form4 : public QWidget {
     Q_OBJECT
 
 public:
+    // Comes with its picture and the class files of the program folder listed.
     explicit Form4(QWidget* parent = nullptr);
 
-    // Picture, centring, the class list, and the window shown.
+    // Centres and shows the window.
     void load();
     void center();
 
