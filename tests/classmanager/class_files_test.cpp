@@ -33,74 +33,56 @@ TEST_F(ClassFilesTest, ListsClassFilesOnlyInCaseInsensitiveOrder) {
     EXPECT_EQ(Names{}, list_class_files(folder() / "missing"));
 }
 
-TEST_F(ClassFilesTest, CreateMakesAnEmptyFileUnderTheClassName) {
-    ASSERT_TRUE(create_class_file(folder(), "English - Period 1"));
-    ASSERT_TRUE(create_class_file(folder(), "  Period 2.cls  "));
-    ASSERT_TRUE(create_class_file(folder(), "Biology.WEB"));
-    ASSERT_TRUE(create_class_file(folder(), "Caf\xE9"));
+TEST_F(ClassFilesTest, NamesAreTakenAsTheTeacherMeantThem) {
+    write_file("Period 1.cls", "one");
+    write_file("Lab.web", "lab");
+    write_file("period 3.cls", "three");
+    ASSERT_TRUE(create_class_file(folder(), "English - Period 4"));
+    ASSERT_TRUE(create_class_file(folder(), "  Period 5.cls  "));
+    ASSERT_TRUE(create_class_file(folder(), "Caf\xE9.WEB"));
+    ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "Period 2"));
+    // Accepting the offered name changes nothing; a change of letter case is allowed.
+    ASSERT_TRUE(rename_class_file(folder(), "Period 2.cls", "Period 2.cls"));
+    ASSERT_TRUE(rename_class_file(folder(), "Lab.web", "Lab.web"));
+    ASSERT_TRUE(rename_class_file(folder(), "period 3.cls", "Period 3"));
 
-    EXPECT_EQ((Names{"Biology.cls", "Caf\xC3\xA9.cls", "English - Period 1.cls", "Period 2.cls"}),
+    EXPECT_EQ((Names{"Caf\xC3\xA9.cls", "English - Period 4.cls", "Lab.cls", "Period 2.cls",
+                     "Period 3.cls", "Period 5.cls"}),
               files_in(folder()));
-    EXPECT_EQ(0U, std::filesystem::file_size(folder() / "English - Period 1.cls"));
+    EXPECT_EQ(0U, std::filesystem::file_size(folder() / "English - Period 4.cls"));
+    EXPECT_EQ("one", read_file("Period 2.cls"));
 }
 
-TEST_F(ClassFilesTest, CreateNeverTouchesAnExistingClass) {
-    write_file("Period 1.cls", "bpp992\r\n");
-    for (const char* name : {"Period 1", "PERIOD 1", "Period 1.cls", " period 1.Cls"}) {
-        const Result result = create_class_file(folder(), name);
-        ASSERT_FALSE(result) << name;
+TEST_F(ClassFilesTest, AnExistingClassIsNeverEmptiedOrReplaced) {
+    write_file("Period 1.cls", "upper");
+    write_file("period 1.cls", "lower");
+    write_file("Algebra.cls", "algebra");
+    for (const char* name : {"Period 1", "PERIOD 1", " period 1.Cls"}) {
+        EXPECT_FALSE(create_class_file(folder(), name)) << name;
     }
-    EXPECT_EQ("A class named \"Period 1\" already exists.",
-              create_class_file(folder(), "Period 1.cls").message());
     EXPECT_EQ("A class named \"PERIOD 1\" already exists.",
-              create_class_file(folder(), "PERIOD 1").message());
-    EXPECT_EQ((Names{"Period 1.cls"}), files_in(folder()));
-    EXPECT_EQ("bpp992\r\n", read_file("Period 1.cls"));
+              create_class_file(folder(), "PERIOD 1.cls").message());
+    EXPECT_EQ("A class named \"period 1\" already exists.",
+              rename_class_file(folder(), "Algebra.cls", "period 1").message());
+    EXPECT_EQ("A class named \"Period 1\" already exists.",
+              rename_class_file(folder(), "period 1.cls", "Period 1").message());
+
+    EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls", "period 1.cls"}), files_in(folder()));
+    EXPECT_EQ("upper", read_file("Period 1.cls"));
+    EXPECT_EQ("lower", read_file("period 1.cls"));
+    EXPECT_EQ("algebra", read_file("Algebra.cls"));
 }
 
 TEST_F(ClassFilesTest, NamesThatAreNoPlainFileNameAreRefused) {
     write_file("Period 1.cls", "kept");
     for (const std::string& name : Names{"a/b", "..\\x", ".", "..", "   ", ".cls", " .web",
-                                         "tab\there", "../Period 1", std::string{"nul\0x", 5}}) {
+                                         "tab\there", std::string{"nul\0x", 5}}) {
         const std::string expected = "\"" + name + "\" cannot be used as a class name.";
         EXPECT_EQ(expected, create_class_file(folder(), name).message());
         EXPECT_EQ(expected, rename_class_file(folder(), "Period 1.cls", name).message());
     }
     EXPECT_EQ((Names{"Period 1.cls"}), files_in(folder()));
     EXPECT_EQ("kept", read_file("Period 1.cls"));
-}
-
-TEST_F(ClassFilesTest, RenameTakesTheNameAsCreateDoes) {
-    write_file("Period 1.cls", "one");
-    write_file("Lab.web", "lab");
-    write_file("period 3.cls", "three");
-
-    ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "Period 2"));
-    // Accepting the offered name changes nothing.
-    ASSERT_TRUE(rename_class_file(folder(), "Period 2.cls", "Period 2.cls"));
-    ASSERT_TRUE(rename_class_file(folder(), "Lab.web", "Lab.web"));
-    ASSERT_TRUE(rename_class_file(folder(), "period 3.cls", "Period 3"));
-
-    EXPECT_EQ((Names{"Lab.cls", "Period 2.cls", "Period 3.cls"}), files_in(folder()));
-    EXPECT_EQ("one", read_file("Period 2.cls"));
-    EXPECT_EQ("three", read_file("Period 3.cls"));
-}
-
-TEST_F(ClassFilesTest, RenameNeverReplacesAnotherClass) {
-    write_file("Algebra.cls", "algebra");
-    write_file("Geometry.cls", "geometry");
-    write_file("Period 1.cls", "upper");
-    write_file("period 1.cls", "lower");
-
-    EXPECT_EQ("A class named \"geometry\" already exists.",
-              rename_class_file(folder(), "Algebra.cls", "geometry").message());
-    EXPECT_EQ("A class named \"Period 1\" already exists.",
-              rename_class_file(folder(), "period 1.cls", "Period 1").message());
-
-    EXPECT_EQ("algebra", read_file("Algebra.cls"));
-    EXPECT_EQ("geometry", read_file("Geometry.cls"));
-    EXPECT_EQ("upper", read_file("Period 1.cls"));
-    EXPECT_EQ("lower", read_file("period 1.cls"));
 }
 
 TEST_F(ClassFilesTest, DeleteRemovesTheOneFileAndFailuresNameIt) {

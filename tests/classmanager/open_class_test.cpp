@@ -31,18 +31,6 @@ TEST_F(OpenClassTest, TheSampleClassReadsWhole) {
     EXPECT_FALSE(use_plus);
 }
 
-TEST_F(OpenClassTest, AnEmptyFileIsANewClassKeepingTheInstructor) {
-    write_file("Period 1.cls", "");
-    instructor = "Ms. R. Alvarez";
-    asg_title[3] = "Quiz";
-    ASSERT_TRUE(open_class("Period 1.cls"));
-
-    EXPECT_EQ("Period 1.cls", class_file);
-    EXPECT_EQ("Ms. R. Alvarez", instructor);
-    EXPECT_EQ("", asg_title[3]);
-    EXPECT_EQ(100, asg_points[3]);
-}
-
 TEST_F(OpenClassTest, AFailedOpenNamesTheFileAndLeavesNoPartOfIt) {
     // Readable up to a student index out of range.
     write_file("Broken.cls", "bpp992\r\nT. Sample\r\nepp999\r\nbsd000\r\n 0 \r\nAnn\r\nSample\r\n"
