@@ -21,8 +21,7 @@ void start_program() {
 
 void show_class_manager() {
     auto* manager = new Form4;
-    manager->center();
-    manager->show();
+    manager->load();
 }
 
 } // namespace quillmark
