@@ -114,13 +114,6 @@ Form1::Form1(QWidget* parent)
     build_toolbox();
 }
 
-Form1::~Form1() {
-    // The focused score box may still lose the focus while the window is taken down.
-    for (ScoreBox* box : Text1) {
-        disconnect(box, nullptr, this, nullptr);
-    }
-}
-
 void Form1::build_grid() {
     const QFont bold = ui::sans_serif(8.25, true);
     for (int i = 0; i < 10; ++i) {

@@ -31,7 +31,6 @@ class Form1 : public QWidget {
 
 public:
     explicit Form1(QWidget* parent = nullptr);
-    ~Form1() override;
 
     // The window's start sequence: centre, background picture, show, title, repaint, class
     // panel.
