@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quillmark {
@@ -112,6 +113,12 @@ Form1::Form1(QWidget* parent)
     build_grid();
     panels = std::make_unique<AnalysisPanels>(*client);
     build_toolbox();
+    build_menus();
+
+    Timer1 = new QTimer{this};
+    Timer1->setInterval(20000);
+    connect(Timer1, &QTimer::timeout, this, &Form1::autosave);
+    Timer1->start();
 }
 
 void Form1::build_grid() {

@@ -14,6 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
+class QTimer;
 
 namespace quillmark {
 
@@ -45,7 +46,27 @@ public:
     void c_analysis();
     void student_graph(std::int16_t student);
 
+    // The timer's tick: saves the class, then refreshes the class panel, each under a title
+    // that asks the teacher to wait. A failed save is reported once until a save succeeds.
+    void autosave();
+
+    // File menu: back to the class manager, or out of the program; both save the class.
+    void saveclass();
+    void exit();
+    // Setup menu: a new password, or none.
+    void changepw();
+    // The toolbox item idx.
+    void uwindow(int idx);
+
+protected:
+    // Every close saves the class; when that fails the teacher may keep the window open.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void build_menus();
+    // Saves for a close; false when the save failed and the teacher chose to stay.
+    bool save_before_close();
+
     void build_grid();
     void build_toolbox();
     void load_background();
@@ -76,6 +97,9 @@ private:
     std::array<ui::ImageButton*, 4> Image2{};
     std::array<ui::ImageButton*, 4> Label21{};
     std::unique_ptr<AnalysisPanels> panels;
+    QTimer* Timer1 = nullptr;
+    bool save_failure_reported = false;
+    bool saved_for_close = false;
 };
 
 } // namespace quillmark

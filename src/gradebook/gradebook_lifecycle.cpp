@@ -1,0 +1,75 @@
+#include "classdata/class_data.h"
+#include "classdata/class_file.h"
+#include "classdata/program_folder.h"
+#include "classmanager/class_manager.h"
+#include "gradebook/gradebook_window.h"
+#include "ui/dialogs.h"
+#include "ui/program_end.h"
+#include "ui/text.h"
+
+#include <QCloseEvent>
+
+namespace quillmark {
+
+void Form1::autosave() {
+    const QString title = windowTitle();
+    setWindowTitle(QStringLiteral("Autosaving - Please Wait..."));
+    const Result saved = save_class(in_program_folder(class_file));
+    setWindowTitle(title);
+
+    if (saved) {
+        save_failure_reported = false;
+    } else if (!save_failure_reported) {
+        save_failure_reported = true;
+        ui::msgbox(ui::to_qstring(saved.message()) +
+                       QStringLiteral("\n\nYour changes are kept, and Quillmark will keep trying "
+                                      "to save them every 20 seconds."),
+                   ui::Icon::error, ui::Buttons::ok, this);
+    }
+
+    setWindowTitle(QStringLiteral("Calculating Overall Class Analysis - Please Wait..."));
+    c_analysis();
+    setWindowTitle(title);
+}
+
+bool Form1::save_before_close() {
+    const Result saved = save_class(in_program_folder(class_file));
+    if (saved) {
+        return true;
+    }
+    return ui::msgbox(ui::to_qstring(saved.message()) +
+                          QStringLiteral("\n\nClose the class anyway and lose the changes made "
+                                         "since it was last saved?"),
+                      ui::Icon::exclamation, ui::Buttons::yes_no, this) == ui::Answer::yes;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!saved_for_close && !save_before_close()) {
+        event->ignore();
+        return;
+    }
+    saved_for_close = true;
+    event->accept();
+}
+
+void Form1::saveclass() {
+    // Saved before the class manager comes up, so a teacher who stays finds no second window.
+    if (!save_before_close()) {
+        return;
+    }
+    saved_for_close = true;
+    auto* manager = new Form4;
+    manager->load();
+    close();
+}
+
+void Form1::exit() {
+    if (!save_before_close()) {
+        return;
+    }
+    saved_for_close = true;
+    close();
+    ui::end_program();
+}
+
+} // namespace quillmark
