@@ -36,9 +36,9 @@ bool write_all(int descriptor, std::string_view bytes) {
 Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
                              FileAccess access) {
     // A leading dot and a ".tmp" ending keep the file out of the class list.
-    std::filesystem::path temporary = path;
-    temporary.replace_filename("." + path.filename().string() + ".XXXXXX.tmp");
-    std::string name = temporary.string();
+    std::string hidden_name{"."};
+    hidden_name.append(path.filename().string()).append(".XXXXXX.tmp");
+    std::string name = (path.parent_path() / hidden_name).string();
     const int descriptor = ::mkstemps(name.data(), 4);
     if (descriptor < 0) {
         return failure(path, errno);

@@ -4,10 +4,13 @@
 
 // Figures over the open class, recomputed from the data at every call. Only used students and
 // existing assignments count, the excused mark never does, and a 0 counts as 0 points. When
-// nothing counts the result is 0, never a division by zero.
+// nothing counts the result is 0, never a division by zero. A score on an assignment worth 0
+// points or less is no fraction of anything: it counts in the mean score only. Every result is
+// finite.
 namespace quillmark {
 
-// Fraction of the points possible the student earned (1 is full marks).
+// Fraction of the points possible the student earned (1 is full marks); 0 when the counted
+// point values add up to 0 or less.
 double student_average(std::int16_t student);
 
 // Fraction of the points possible the class earned on the assignment.
