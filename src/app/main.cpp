@@ -1,4 +1,4 @@
-#include "classmanager/class_manager.h"
+#include "access/program_start.h"
 
 #include <QApplication>
 
@@ -6,7 +6,6 @@ int main(int argc, char* argv[]) {
     QApplication application{argc, argv};
     application.setApplicationName(QStringLiteral("Quillmark"));
 
-    auto* class_manager = new quillmark::Form4;
-    class_manager->show();
+    quillmark::start_program();
     return QApplication::exec();
 }

@@ -8,7 +8,8 @@
 
 namespace quillmark {
 
-// Writes the open class to the file in the extended layout (Windows-1252 text, CRLF line ends).
+// Writes the open class to the file in the extended layout (Windows-1252 text, CRLF line ends;
+// a line feed inside a text is written as a blank, so it cannot break the file).
 // The write is atomic: a temporary file in the same folder, flushed, then renamed over the old
 // one, so a failed save leaves the old file whole; the failure names the file and the reason.
 Result save_class(const std::filesystem::path& path);
@@ -19,8 +20,8 @@ void write_class(std::ostream& out);
 // Reads the class file named by class_file in the program folder into the class data; call it
 // just after clear_class. Accepts both layouts and bare line feeds. An unreadable file (a slot
 // index out of range, a number that does not fit 16 bits, a flag that is no flag, an early
-// end, a file that cannot be opened) gives a failure naming the file and the line; nothing is
-// ever stored outside the arrays.
+// end, a file that cannot be opened) gives a failure naming the file and the line, and leaves
+// the class data as it was; nothing is ever stored outside the arrays.
 Result load_class();
 
 // Reads a class from a stream; file_name names it in the failure message.

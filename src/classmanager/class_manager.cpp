@@ -1,18 +1,214 @@
 #include "classmanager/class_manager.h"
 
+#include "classdata/class_data.h"
+#include "classdata/program_folder.h"
+#include "classmanager/class_files.h"
+#include "classmanager/open_class.h"
+#include "gradebook/gradebook_window.h"
+#include "ui/dialogs.h"
+#include "ui/image_button.h"
 #include "ui/layout.h"
+#include "ui/program_end.h"
+#include "ui/text.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QStyle>
 
 namespace quillmark {
+namespace {
+
+constexpr int icon_size = 32;
+constexpr int button_size = 48;
+constexpr int button_gap = 6;
+
+const QString no_class_selected = QStringLiteral("No class selected.");
+
+} // namespace
 
 Form4::Form4(QWidget* parent)
-    : QWidget{parent} {
+    : QWidget{parent}
+    , File1{new QListWidget{this}}
+    , Image8{new QLabel{this}}
+    , Label1{new QLabel{this}} {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Quillmark - [Class Manager]"));
+    setFixedSize(470, 300);
+    setFont(ui::sans_serif());
+    // The caption label is emptied when the mouse moves over the background.
+    setMouseTracking(true);
+
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setGeometry(12, 12, 220, 276);
+    File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(File1, &QListWidget::itemDoubleClicked, this, [this] { open_button(); });
+
+    Image8->setObjectName(QStringLiteral("Image8"));
+    Image8->setGeometry(244, 12, 214, 120);
+    Image8->setAlignment(Qt::AlignCenter);
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(244, 256, 214, 24);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(ui::sans_serif(8.25, true));
+
+    // Two rows under the picture: the class commands, then backup, restore and quit.
+    const auto make_button = [this](const char* name, QStyle::StandardPixmap picture, int row,
+                                    int column, const QString& caption) {
+        auto* button = new ui::ImageButton{this};
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(244 + column * (button_size + button_gap),
+                            144 + row * (button_size + button_gap), button_size, button_size);
+        button->setAlignment(Qt::AlignCenter);
+        // Some themes offer a picture only at a smaller size; scaling keeps the buttons alike.
+        const QPixmap pixmap = style()->standardIcon(picture).pixmap(icon_size, icon_size);
+        if (!pixmap.isNull()) {
+            button->setPixmap(
+                pixmap.scaled(icon_size, icon_size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        }
+        connect(button, &ui::ImageButton::hovered, Label1,
+                [this, caption] { Label1->setText(caption); });
+        return button;
+    };
+    Image5 = make_button("Image5", QStyle::SP_DialogOpenButton, 0, 0,
+                         QStringLiteral("Open Existing Class..."));
+    Image6 =
+        make_button("Image6", QStyle::SP_FileIcon, 0, 1, QStringLiteral("Create New Class..."));
+    Image3 = make_button("Image3", QStyle::SP_TrashIcon, 0, 2, QStringLiteral("Delete Class..."));
+    Image4 = make_button("Image4", QStyle::SP_FileDialogDetailedView, 0, 3,
+                         QStringLiteral("Rename Class..."));
+    Image1 = make_button("Image1", QStyle::SP_DriveFDIcon, 1, 0,
+                         QStringLiteral("Backup Classes to floppy disk..."));
+    Image7 = make_button("Image7", QStyle::SP_BrowserReload, 1, 1,
+                         QStringLiteral("Restore Classes from Backup..."));
+    Image2 =
+        make_button("Image2", QStyle::SP_DialogCloseButton, 1, 3, QStringLiteral("Quit Quillmark"));
+
+    connect(Image5, &ui::ImageButton::clicked, this, &Form4::open_button);
+    connect(Image6, &ui::ImageButton::clicked, this, &Form4::create_class);
+    connect(Image3, &ui::ImageButton::clicked, this, &Form4::delete_class);
+    connect(Image4, &ui::ImageButton::clicked, this, &Form4::rename_class);
+    connect(Image2, &ui::ImageButton::clicked, this, &Form4::quit);
+
+    // A missing or unreadable picture leaves Image8 empty.
+    const QPixmap books{QString::fromStdString((program_folder() / "books.gif").string())};
+    if (!books.isNull()) {
+        Image8->setPixmap(
+            books.scaled(Image8->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    refresh_files();
+}
+
+void Form4::load() {
+    center();
+    show();
 }
 
 void Form4::center() {
     ui::center(*this);
+}
+
+void Form4::open_button() {
+    const std::string* file = selected_file();
+    if (file == nullptr) {
+        return;
+    }
+    if (const Result opened = open_class(*file); !opened) {
+        ui::msgbox(ui::to_qstring(opened.message()), ui::Icon::error, ui::Buttons::ok, this);
+        refresh_files();
+        return;
+    }
+    auto* gradebook = new Form1;
+    gradebook->load();
+    hide();
+    close();
+}
+
+void Form4::create_class() {
+    const QString name = ui::inputbox(
+        QStringLiteral(
+            "     Please enter a name for your new class. (Example: 'English - Period 1')"),
+        {}, this);
+    if (name.isEmpty()) {
+        return;
+    }
+    const QString teacher = ui::inputbox(
+        QStringLiteral("     Please enter your name as you would like it to appear on reports for "
+                       "this class. You can modify this at a later time."),
+        {}, this);
+    if (teacher.isEmpty()) {
+        return;
+    }
+    if (const Result created = create_class_file(program_folder(), ui::from_qstring(name));
+        !created) {
+        ui::msgbox(ui::to_qstring(created.message()), ui::Icon::error, ui::Buttons::ok, this);
+        return;
+    }
+    instructor = ui::from_qstring(teacher);
+    refresh_files();
+}
+
+void Form4::delete_class() {
+    const std::string* file = selected_file();
+    if (file == nullptr) {
+        return;
+    }
+    if (ui::msgbox(QStringLiteral("Are you sure?"), ui::Icon::none, ui::Buttons::yes_no, this) !=
+        ui::Answer::yes) {
+        return;
+    }
+    if (const Result deleted = delete_class_file(program_folder(), *file); !deleted) {
+        ui::msgbox(ui::to_qstring(deleted.message()), ui::Icon::error, ui::Buttons::ok, this);
+    }
+    refresh_files();
+}
+
+void Form4::rename_class() {
+    const std::string* file = selected_file();
+    if (file == nullptr) {
+        return;
+    }
+    const QString answer =
+        ui::inputbox(QStringLiteral("Rename Class?"), ui::to_qstring(*file), this);
+    if (answer.isEmpty()) {
+        return;
+    }
+    if (const Result renamed = rename_class_file(program_folder(), *file, ui::from_qstring(answer));
+        !renamed) {
+        ui::msgbox(ui::to_qstring(renamed.message()), ui::Icon::error, ui::Buttons::ok, this);
+    }
+    refresh_files();
+}
+
+void Form4::quit() {
+    hide();
+    close();
+    ui::end_program();
+}
+
+void Form4::mouseMoveEvent(QMouseEvent* event) {
+    Label1->clear();
+    event->accept();
+}
+
+void Form4::refresh_files() {
+    files_ = list_class_files(program_folder());
+    File1->clear();
+    for (const std::string& name : files_) {
+        File1->addItem(ui::to_qstring(name));
+    }
+}
+
+const std::string* Form4::selected_file() {
+    const QList<QListWidgetItem*> selected = File1->selectedItems();
+    if (selected.isEmpty()) {
+        ui::msgbox(no_class_selected, ui::Icon::error, ui::Buttons::ok, this);
+        return nullptr;
+    }
+    return &files_.at(static_cast<std::size_t>(File1->row(selected.front())));
 }
 
 } // namespace quillmark

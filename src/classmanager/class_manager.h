@@ -1,17 +1,57 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <QWidget>
 
+class QLabel;
+class QListWidget;
+
 namespace quillmark {
+
+namespace ui {
+class ImageButton;
+}
 
 // The class manager: the class files of the program folder and the commands on them.
 class Form4 : public QWidget {
     Q_OBJECT
 
 public:
+    // Comes with its picture and the class files of the program folder listed.
     explicit Form4(QWidget* parent = nullptr);
 
+    // Centres and shows the window.
+    void load();
     void center();
+
+    // Opens the selected class in the gradebook and closes the class manager.
+    void open_button();
+    void create_class();
+    void delete_class();
+    void rename_class();
+    void quit();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void refresh_files();
+    // The selected file's name, or nothing after "No class selected." was shown.
+    const std::string* selected_file();
+
+    QListWidget* File1;
+    ui::ImageButton* Image1;
+    ui::ImageButton* Image2;
+    ui::ImageButton* Image3;
+    ui::ImageButton* Image4;
+    ui::ImageButton* Image5;
+    ui::ImageButton* Image6;
+    ui::ImageButton* Image7;
+    QLabel* Image8;
+    QLabel* Label1;
+    std::vector<std::string> files_; // File1's names as Windows-1252 text, row by row
 };
 
 } // namespace quillmark

@@ -1,21 +1,81 @@
 #pragma once
 
+#include "grading/analysis_panels.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
 #include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
 
 namespace quillmark {
 
-// The gradebook window: the grid over the open class, its panels and its commands.
+class ScoreBox;
+
+namespace ui {
+class ImageButton;
+}
+
+// The gradebook window: the grid over the open class, its panels and its commands. All its
+// controls lie on one child widget, "client", of the fixed client size, so a menu bar can go
+// above it without moving anything.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    // The window's start sequence: centre, show, title, repaint, class panel.
+    // The window's start sequence: centre, background picture, show, title, repaint, class
+    // panel.
     void load();
     void center();
     // Repaints the grid from the class data.
     void render_data();
+
+    // The analysis panels; a slot not in use leaves its panel as it is.
+    void s_analysis(std::int16_t student);
+    void a_analysis(std::int16_t assignment);
+    void c_analysis();
+    void student_graph(std::int16_t student);
+
+private:
+    void build_grid();
+    void build_toolbox();
+    void load_background();
+
+    void score_box_clicked(const ScoreBox& box);
+    void score_box_left(const ScoreBox& box);
+    void enter_in_score_box(const ScoreBox& box);
+    void show_notes(int column);
+    void show_student_details(int row);
+    void show_class_title();
+
+    QWidget* client = nullptr;
+    ui::ImageButton* Image1 = nullptr;
+    std::array<QPlainTextEdit*, 10> Text2{};
+    std::array<QLabel*, 10> Label17{};
+    std::array<QLabel*, 10> Label9{};
+    std::array<QLineEdit*, 10> text3{};
+    std::array<QLabel*, 10> Label10{};
+    std::array<ScoreBox*, 100> Text1{};
+    QScrollBar* VScroll1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QFrame* Shape1 = nullptr;
+    QLabel* Label22 = nullptr;
+    std::array<ui::ImageButton*, 4> Image2{};
+    std::array<ui::ImageButton*, 4> Label21{};
+    std::unique_ptr<AnalysisPanels> panels;
 };
 
 } // namespace quillmark

@@ -8,6 +8,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -75,6 +76,8 @@ TEST_F(EditorTest, StudentIsAddedThroughEnterThenRemoved) {
     EXPECT_FALSE(student_used(12));
     enter("text3");
     EXPECT_TRUE(handed_back());
+    EXPECT_EQ(QStringLiteral("M\u00fcller Ana"),
+              gradebook->findChild<QLineEdit*>(QStringLiteral("text3(2)"))->text());
     EXPECT_EQ("Ana M\xFCller A-17 555-0100  glasses",
               students[12].first_name + " " + students[12].last_name + " " +
                   students[12].id_number + " " + students[12].telephone + " " +
@@ -130,6 +133,8 @@ TEST_F(EditorTest, AssignmentIsAddedThroughEnterThenEdited) {
     EXPECT_TRUE(editor->isVisible());
     enter("Text2");
     EXPECT_TRUE(handed_back());
+    EXPECT_EQ(QStringLiteral(" 100 pts."),
+              gradebook->findChild<QLabel*>(QStringLiteral("Label17(3)"))->text());
     EXPECT_EQ("Quiz 1", asg_title[23]);
     EXPECT_EQ(100, asg_points[23]);
 

@@ -1,0 +1,135 @@
+#include "access/logon_window.h"
+
+#include "access/failed_logon_log.h"
+#include "access/program_start.h"
+#include "classdata/class_data.h"
+#include "classdata/program_folder.h"
+#include "gradebook/gradebook_window.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
+#include "ui/image_button.h"
+#include "ui/layout.h"
+#include "ui/program_end.h"
+#include "ui/text.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+
+namespace quillmark {
+namespace {
+
+constexpr int picture_size = 64;
+constexpr int icon_size = 32;
+
+ui::ImageButton* image_button(QWidget* window, const QString& name, QStyle::StandardPixmap icon,
+                              const QString& tip) {
+    auto* button = new ui::ImageButton{window};
+    button->setObjectName(name);
+    button->setPixmap(window->style()->standardIcon(icon).pixmap(icon_size, icon_size));
+    button->setToolTip(tip);
+    return button;
+}
+
+} // namespace
+
+Form7::Form7(Form1* gradebook)
+    : gradebook_{gradebook}
+    , Text1{new QLineEdit{this}}
+    , Image1{image_button(this, QStringLiteral("Image1"), QStyle::SP_DialogOkButton,
+                          QStringLiteral("Log On"))}
+    , Image2{image_button(this, QStringLiteral("Image2"), QStyle::SP_DialogCloseButton,
+                          QStringLiteral("Quit"))}
+    , Image3{new QLabel{this}} {
+    setObjectName(QStringLiteral("Form7"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Quillmark - [Enter Password]"));
+    setFont(ui::sans_serif());
+    setFixedSize(336, 80);
+
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setGeometry(8, 8, picture_size, picture_size);
+    Image3->setAlignment(Qt::AlignCenter);
+
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setEchoMode(QLineEdit::Password);
+    Text1->setMaxLength(20);
+    Text1->setGeometry(80, 28, 168, 24);
+
+    Image1->setGeometry(256, 24, icon_size, icon_size);
+    Image2->setGeometry(296, 24, icon_size, icon_size);
+
+    connect(Text1, &QLineEdit::returnPressed, this, &Form7::pok);
+    connect(Image1, &ui::ImageButton::clicked, this, &Form7::pok);
+    connect(Image2, &ui::ImageButton::clicked, this, [] { ui::end_program(); });
+}
+
+void Form7::load() {
+    const std::filesystem::path picture_file = in_program_folder("shouse.gif");
+    QPixmap picture;
+    if (picture.load(QFile::decodeName(picture_file.c_str()))) {
+        Image3->setPixmap(picture.scaled(picture_size, picture_size, Qt::KeepAspectRatio,
+                                         Qt::SmoothTransformation));
+    }
+    Image2->setVisible(!console_locked);
+    center();
+    show();
+    Text1->setFocus();
+}
+
+void Form7::center() {
+    ui::center(*this);
+}
+
+void Form7::pok() {
+    const std::string typed = ui::from_qstring(Text1->text());
+    if (typed != password) {
+        ui::msgbox(QStringLiteral("Incorrect Password. Please try again."), ui::Icon::exclamation,
+                   ui::Buttons::ok, this);
+        // The log only reports; it never decides a log-on.
+        static_cast<void>(append_failed_logon(ui::short_date_now(), ui::long_time_now(), typed));
+        Text1->clear();
+        Text1->setFocus();
+        return;
+    }
+    show_failed_attempts();
+    if (console_locked) {
+        console_locked = false;
+        if (gradebook_) {
+            gradebook_->show();
+        }
+    } else {
+        show_class_manager();
+    }
+    logged_on_ = true;
+    close();
+}
+
+void Form7::show_failed_attempts() {
+    static_cast<void>(create_failed_logon_log());
+    const std::optional<std::string> attempts = read_failed_logon_log();
+    if (!attempts) {
+        return;
+    }
+    ui::msgbox(QStringLiteral("Failed Log-on Attempts:\n\n") + ui::to_qstring(*attempts),
+               ui::Icon::exclamation, ui::Buttons::ok, this);
+    static_cast<void>(delete_failed_logon_log());
+}
+
+void Form7::closeEvent(QCloseEvent* event) {
+    if (logged_on_) {
+        event->accept();
+        return;
+    }
+    if (console_locked) {
+        // Only the password leads back to the hidden gradebook.
+        event->ignore();
+        return;
+    }
+    ui::end_program();
+    event->accept();
+}
+
+} // namespace quillmark

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "classdata/result.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The password file "qmk.dat" in the program folder: one line holding the password as typed, or
+// no_password when the teacher chose to have none. An empty file means no choice is made yet.
+namespace quillmark {
+
+// Makes sure the file exists, creating it empty (owner only) when missing.
+Result create_password_file();
+
+// The first line without its line end; nothing when the file is missing, empty or unreadable.
+std::optional<std::string> read_password_file();
+
+// Replaces the file, atomically and readable by its owner only, with the line and CR LF.
+Result write_password_file(std::string_view line);
+
+// Succeeds when the file is gone afterwards.
+Result delete_password_file();
+
+} // namespace quillmark

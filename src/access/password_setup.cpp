@@ -1,0 +1,61 @@
+#include "access/password_setup.h"
+
+#include "access/password_file.h"
+#include "classdata/class_data.h"
+#include "ui/dialogs.h"
+#include "ui/text.h"
+
+#include <string>
+
+namespace quillmark {
+namespace {
+
+// Returns whether the file keeps the password; the run uses it either way.
+bool store_password(const std::string& text) {
+    password = text;
+    const Result written = write_password_file(text);
+    if (!written) {
+        ui::msgbox(ui::to_qstring(written.message()), ui::Icon::error);
+    }
+    return static_cast<bool>(written);
+}
+
+} // namespace
+
+void password_setup() {
+    // A file that cannot be created cannot be written either, and that is reported below.
+    static_cast<void>(create_password_file());
+    if (std::optional<std::string> stored = read_password_file()) {
+        password = std::move(*stored);
+        return;
+    }
+    const ui::Answer protect =
+        ui::msgbox(QStringLiteral("Would you like to password protect your class data? If you "
+                                  "choose 'No', you may enable this feature at a later time."),
+                   ui::Icon::none, ui::Buttons::yes_no);
+    if (protect == ui::Answer::no) {
+        store_password(no_password);
+        return;
+    }
+    QString typed;
+    for (;;) {
+        typed = ui::inputbox(QStringLiteral("Please enter a password:"));
+        const QString confirmed =
+            ui::inputbox(QStringLiteral("Please re-enter your password for confirmation:"));
+        if (typed == confirmed) {
+            break;
+        }
+        ui::msgbox(QStringLiteral("Passwords do not match!"), ui::Icon::error);
+    }
+    if (store_password(ui::from_qstring(typed))) {
+        ui::msgbox(QStringLiteral("Password set successfully."), ui::Icon::information);
+    }
+}
+
+void change_password() {
+    // A file that stays is simply read again by the set-up.
+    static_cast<void>(delete_password_file());
+    password_setup();
+}
+
+} // namespace quillmark

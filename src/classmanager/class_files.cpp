@@ -1,0 +1,201 @@
+#include "classmanager/class_files.h"
+
+#include "classdata/text_encoding.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <system_error>
+#include <unistd.h>
+
+namespace quillmark {
+namespace {
+
+constexpr std::string_view class_extension = ".cls";
+
+// Lower case of a Windows-1252 letter: ASCII, the Latin-1 capitals, and the four capitals the
+// code page keeps in 0x80..0x9F.
+unsigned char fold(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
+        return static_cast<unsigned char>(c + 0x20);
+    }
+    switch (c) {
+    case 0x8A: // S with caron
+    case 0x8C: // OE
+    case 0x8E: // Z with caron
+        return static_cast<unsigned char>(c + 0x10);
+    case 0x9F: // Y with diaeresis
+        return 0xFF;
+    default:
+        return c;
+    }
+}
+
+bool same_ignoring_case(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return fold(static_cast<unsigned char>(x)) == fold(static_cast<unsigned char>(y));
+    });
+}
+
+bool before_ignoring_case(const std::string& a, const std::string& b) {
+    const auto folded_less = [](char x, char y) {
+        return fold(static_cast<unsigned char>(x)) < fold(static_cast<unsigned char>(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded_less)) {
+        return true;
+    }
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded_less)) {
+        return false;
+    }
+    return a < b;
+}
+
+bool is_class_file_name(std::string_view name) {
+    if (name.size() < class_extension.size()) {
+        return false;
+    }
+    const std::string_view ending = name.substr(name.size() - class_extension.size());
+    return same_ignoring_case(ending, ".cls") || same_ignoring_case(ending, ".web");
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The class name the user meant, or nothing when it cannot name a file of the folder.
+std::optional<std::string> class_base_name(std::string_view answer) {
+    std::string_view name = trimmed(answer);
+    if (is_class_file_name(name)) {
+        name = trimmed(name.substr(0, name.size() - class_extension.size()));
+    }
+    const bool unsafe = std::ranges::any_of(name, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;
+    });
+    if (name.empty() || name == "." || name == ".." || unsafe) {
+        return std::nullopt;
+    }
+    return std::string{name};
+}
+
+Result refused_name(std::string_view answer) {
+    return Result::failure("\"" + std::string{answer} + "\" cannot be used as a class name.");
+}
+
+Result existing_class(std::string_view base_name) {
+    return Result::failure("A class named \"" + std::string{base_name} + "\" already exists.");
+}
+
+Result failure(std::string_view action, std::string_view file_name, int error) {
+    return Result::failure("Could not " + std::string{action} + " \"" + std::string{file_name} +
+                           "\": " + std::strerror(error) + ".");
+}
+
+std::filesystem::path path_in(const std::filesystem::path& folder, std::string_view file_name) {
+    return folder / std::filesystem::path{cp1252_to_utf8(file_name)};
+}
+
+// Whether an entry of the folder other than `except` has this name in any letter case.
+bool name_taken(const std::filesystem::path& folder, std::string_view file_name,
+                std::string_view except) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry{folder, error}, end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = utf8_to_cp1252(entry->path().filename().string());
+        if (name != except && same_ignoring_case(name, file_name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Renames without ever replacing a file that appeared under the new name meanwhile.
+int rename_exclusively(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno;
+    }
+    // A file system without the exclusive rename: the check above must do.
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+std::vector<std::string> list_class_files(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry{folder, error}, end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string utf8 = entry->path().filename().string();
+        std::string name = utf8_to_cp1252(utf8);
+        std::error_code type_error;
+        if (is_class_file_name(name) && cp1252_to_utf8(name) == utf8 &&
+            entry->is_regular_file(type_error)) {
+            names.push_back(std::move(name));
+        }
+    }
+    std::ranges::sort(names, before_ignoring_case);
+    return names;
+}
+
+Result create_class_file(const std::filesystem::path& folder, std::string_view class_name) {
+    const std::optional<std::string> base_name = class_base_name(class_name);
+    if (!base_name) {
+        return refused_name(class_name);
+    }
+    const std::string file_name = *base_name + std::string{class_extension};
+    if (name_taken(folder, file_name, {})) {
+        return existing_class(*base_name);
+    }
+    const int descriptor =
+        ::open(path_in(folder, file_name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (descriptor < 0) {
+        return errno == EEXIST ? existing_class(*base_name) : failure("create", file_name, errno);
+    }
+    if (::close(descriptor) != 0) {
+        return failure("create", file_name, errno);
+    }
+    return Result::success();
+}
+
+Result delete_class_file(const std::filesystem::path& folder, std::string_view file_name) {
+    if (::unlink(path_in(folder, file_name).c_str()) != 0) {
+        return failure("delete", file_name, errno);
+    }
+    return Result::success();
+}
+
+Result rename_class_file(const std::filesystem::path& folder, std::string_view file_name,
+                         std::string_view new_class_name) {
+    const std::optional<std::string> base_name = class_base_name(new_class_name);
+    if (!base_name) {
+        return refused_name(new_class_name);
+    }
+    const std::string new_file_name = *base_name + std::string{class_extension};
+    if (new_file_name == file_name) {
+        return Result::success();
+    }
+    if (name_taken(folder, new_file_name, file_name)) {
+        return existing_class(*base_name);
+    }
+    const int error =
+        rename_exclusively(path_in(folder, file_name), path_in(folder, new_file_name));
+    if (error == EEXIST) {
+        return existing_class(*base_name);
+    }
+    if (error != 0) {
+        return failure("rename", file_name, error);
+    }
+    return Result::success();
+}
+
+} // namespace quillmark

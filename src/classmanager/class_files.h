@@ -1,0 +1,32 @@
+#pragma once
+
+#include "classdata/result.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The class files of a folder and the commands on them. Names are Windows-1252 text, as the
+// class holds them; a class name as the user types it becomes the file "<name>.cls".
+namespace quillmark {
+
+// The regular files of the folder whose names end in ".cls" or ".web" in any letter case,
+// sorted without regard to letter case (ties in byte order). Names that Windows-1252 cannot
+// spell are left out, since no command could name them; an unreadable folder lists nothing.
+std::vector<std::string> list_class_files(const std::filesystem::path& folder);
+
+// Creates the empty file of a new class. Blanks around the name and a ".cls" or ".web" ending
+// are dropped before ".cls" is added. Refuses, touching nothing, a name that is no plain file
+// name and a class that exists already in any letter case; never empties an existing file.
+Result create_class_file(const std::filesystem::path& folder, std::string_view class_name);
+
+Result delete_class_file(const std::filesystem::path& folder, std::string_view file_name);
+
+// Renames a class file to "<new name>.cls", the new name taken as create_class_file takes it.
+// Refuses a name that belongs to another file in any letter case; a change of letter case
+// alone is allowed.
+Result rename_class_file(const std::filesystem::path& folder, std::string_view file_name,
+                         std::string_view new_class_name);
+
+} // namespace quillmark

@@ -1,0 +1,128 @@
+#include "gradebook/score_box.h"
+
+#include "classdata/class_data.h"
+#include "classdata/numbers.h"
+#include "ui/dialogs.h"
+#include "ui/layout.h"
+#include "ui/text.h"
+
+#include <optional>
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace quillmark {
+namespace {
+
+const QString excused_text = QStringLiteral("E");
+
+// Focus that leaves for a message box, a menu or another application comes back to the same
+// box; the grid does not count it as leaving the box.
+bool leaves_the_window(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+std::optional<std::int16_t> score_of(const QString& text) {
+    const std::optional<double> number = parse_number(ui::from_qstring(text));
+    if (!number) {
+        return std::nullopt;
+    }
+    return round_to_int16(*number);
+}
+
+} // namespace
+
+ScoreBox::ScoreBox(int index, QWidget* parent)
+    : QLineEdit{parent}
+    , index_{index} {
+    setObjectName(QStringLiteral("Text1(%1)").arg(index));
+    setMaxLength(4);
+    setFont(ui::sans_serif(8.25, true));
+    setFocusPolicy(Qt::ClickFocus);
+    ui::set_background(*this, Qt::white);
+    set_text_color(Qt::black);
+    connect(this, &QLineEdit::textChanged, this, &ScoreBox::store_text);
+}
+
+std::int16_t ScoreBox::student() const {
+    return static_cast<std::int16_t>(top_student + row());
+}
+
+std::int16_t ScoreBox::assignment() const {
+    return static_cast<std::int16_t>(left_assignment + column());
+}
+
+bool ScoreBox::defined() const {
+    return student_used(student()) && assignment_used(assignment());
+}
+
+void ScoreBox::render() {
+    const bool cell_defined = defined();
+    setReadOnly(!cell_defined);
+    if (!cell_defined) {
+        if (!text().isEmpty()) {
+            clear();
+        }
+        return;
+    }
+    const std::int16_t score = students[student()].scores[assignment()];
+    setText(score == excused ? excused_text : QString::number(score));
+}
+
+void ScoreBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (!leaves_the_window(event->reason())) {
+        selectAll();
+    }
+}
+
+void ScoreBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (!leaves_the_window(event->reason())) {
+        emit focus_lost();
+    }
+}
+
+void ScoreBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit enter_pressed();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void ScoreBox::store_text() {
+    const QString typed = text();
+    if (typed.isEmpty()) {
+        set_text_color(Qt::black);
+        return;
+    }
+    if (typed == excused_text) {
+        set_text_color(Qt::blue);
+        students[student()].scores[assignment()] = excused;
+        return;
+    }
+    set_text_color(typed == QStringLiteral("0") ? Qt::red : Qt::black);
+    const std::optional<std::int16_t> score = score_of(typed);
+    if (!score) {
+        // Also what does not fit a score (9e99, 1e5): nothing is stored.
+        ui::msgbox(QStringLiteral("Please enter a numeric value."), ui::Icon::information,
+                   ui::Buttons::ok, window());
+        clear();
+        setFocus();
+        return;
+    }
+    students[student()].scores[assignment()] = *score;
+}
+
+void ScoreBox::set_text_color(const QColor& color) {
+    if (palette().color(QPalette::Text) == color) {
+        return;
+    }
+    QPalette colors = palette();
+    colors.setColor(QPalette::Text, color);
+    setPalette(colors);
+}
+
+} // namespace quillmark

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QLineEdit>
+
+namespace quillmark {
+
+// One of the grid's 100 score boxes. Box k sits in row k / 10 and column k % 10, over the cell
+// of student top_student + row and assignment left_assignment + column. Every change of its
+// text, typed or written by the repaint, is checked and stored into that score at once: "E"
+// stores the excused mark, a number is rounded to a whole one, an empty box stores nothing,
+// and anything else is refused with a message and emptied.
+class ScoreBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    ScoreBox(int index, QWidget* parent);
+
+    int index() const { return index_; }
+    int row() const { return index_ / 10; }
+    int column() const { return index_ % 10; }
+    std::int16_t student() const;
+    std::int16_t assignment() const;
+    // Both the student and the assignment of the cell are in use.
+    bool defined() const;
+
+    // Shows the cell's stored score ("E" when excused). A box whose cell is not defined is
+    // emptied and takes no typing, so nothing is ever stored into a slot out of use.
+    void render();
+
+signals:
+    void enter_pressed();
+    // The focus went to another control of the program (not to a message box or another
+    // application).
+    void focus_lost();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void store_text();
+    void set_text_color(const QColor& color);
+
+    int index_;
+};
+
+} // namespace quillmark

@@ -1,0 +1,241 @@
+#include "classdata/class_data.h"
+#include "classdata/class_file.h"
+#include "support/class_fixture.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+namespace quillmark {
+namespace {
+
+using ClassFileTest = testing::ClassFixture;
+
+std::string crlf(const std::vector<std::string_view>& lines, std::string_view end = "\r\n") {
+    std::string bytes;
+    for (const std::string_view line : lines) {
+        bytes.append(line).append(end);
+    }
+    return bytes;
+}
+
+const std::vector<std::string_view> example_lines = {
+    "bpp992",   "T. Sample", "epp999", "bsd000", " 0 ",  "Ann",    "Sample", "1001",
+    "555-0100", "12 Elm St", "",       "bsb001", " 0 ",  " 18 ",   "esb001", "esd000",
+    "bad002",   " 0 ",       "Quiz 1", "",       " 20 ", "ead002", "bgs003", "False",
+    "False",    " 0 ",       " 90 ",   " 0 ",    " 0 ",  " 80 ",   " 0 ",    " 0 ",
+    " 70 ",     " 0 ",       " 0 ",    " 60 ",   " 0 ",  "egs003"};
+const std::string worked_example = crlf(example_lines);
+const std::string grading = crlf({example_lines.end() - 16, example_lines.end()});
+
+std::string written() {
+    std::ostringstream out;
+    write_class(out);
+    return out.str();
+}
+
+Result read(const std::string& bytes) {
+    std::istringstream in{bytes};
+    return read_class(in, "Period 1.cls");
+}
+
+TEST_F(ClassFileTest, WorkedExampleIsWrittenByteForByteAndLoadsBack) {
+    clear_class();
+    instructor = "T. Sample";
+    students[0] = {"Ann", "Sample", "1001", {}, "555-0100", "12 Elm St", ""};
+    students[0].scores[0] = 18;
+    asg_title[0] = "Quiz 1";
+    asg_points[0] = 20;
+    EXPECT_EQ(worked_example, written());
+    ASSERT_TRUE(save_class(folder() / "Period 1.cls"));
+    EXPECT_EQ(worked_example, read_file("Period 1.cls"));
+
+    testing::reset_class_data();
+    clear_class();
+    class_file = "Period 1.cls";
+    ASSERT_TRUE(load_class());
+    EXPECT_EQ("12 Elm St", students[0].address);
+    EXPECT_EQ(18, students[0].scores[0]);
+    EXPECT_EQ(worked_example, written());
+}
+
+TEST_F(ClassFileTest, EmptyClassAndSlotGapsAndUnusedData) {
+    clear_class();
+    EXPECT_EQ(crlf({"bpp992", "", "epp999", "bsd000", "esd000", "bad002", "ead002"}) + grading,
+              written());
+
+    students[7].id_number = "7";
+    students[42].id_number = "42";
+    students[42].first_name = "Ann\nMarie";
+    asg_title[3] = "Quiz";
+    asg_points[3] = -20;
+    students[7].scores[3] = excused;
+    students[42].scores[3] = 32767;
+    students[7].scores[5] = 9; // assignment 5 is not in use
+    students[9].first_name = "No ID";
+    grade_scale[12] = 77;
+    use_minus = true;
+    const std::string bytes = written();
+    EXPECT_NE(std::string::npos, bytes.find(crlf({" 7 ", "", "", "7", "", "", "", "bsb001", " 3 ",
+                                                  "-1 ", "esb001", " 42 ", "Ann Marie"})));
+    EXPECT_NE(std::string::npos, bytes.find(crlf({" 3 ", " 32767 ", "esb001", "esd000", "bad002",
+                                                  " 3 ", "Quiz", "", "-20 ", "ead002"})));
+    EXPECT_EQ(std::string::npos, bytes.find(" 5 "));
+    EXPECT_EQ(std::string::npos, bytes.find("No ID"));
+    EXPECT_NE(std::string::npos, bytes.find(crlf({"False", "True", " 0 "})));
+    EXPECT_EQ(std::string::npos, bytes.find("77"));
+
+    testing::reset_class_data();
+    clear_class();
+    ASSERT_TRUE(read(bytes));
+    EXPECT_EQ(42, last_student());
+    EXPECT_EQ(-1, students[7].scores[3]);
+    EXPECT_EQ("Ann Marie", students[42].first_name);
+    EXPECT_FALSE(student_used(8));
+    EXPECT_EQ(bytes, written());
+}
+
+TEST_F(ClassFileTest, OlderLayoutLoadsAndIsSavedExtended) {
+    clear_class();
+    ASSERT_TRUE(read(crlf({"T. Sample", "T. Sample", "epp999", "bsd000", " 0 ", "Ann", "Sample",
+                           "1001", "bsb001", " 0 ", " 18 ", "esb001", "esd000", "bad002", " 0 ",
+                           "Quiz 1", " 20 ", "ead002"}) +
+                     grading));
+    students[0].telephone = "555-0100";
+    students[0].address = "12 Elm St";
+    EXPECT_EQ(worked_example, written());
+}
+
+TEST_F(ClassFileTest, SpareSlotsAreReadButNeverWritten) {
+    clear_class();
+    ASSERT_TRUE(
+        read(crlf({"bpp992", "",      "epp999", "bsd000", " 300 ", "A",     "B",      "9",
+                   "",       "",      "",       "bsb001", " 200 ", " 5 ",   "esb001", "esd000",
+                   "bad002", " 200 ", "Spare",  "",       " 10 ",  "ead002"}) +
+             grading));
+    EXPECT_EQ("9", students[300].id_number);
+    EXPECT_EQ(5, students[300].scores[200]);
+    EXPECT_EQ(10, asg_points[200]);
+    EXPECT_EQ(crlf({"bpp992", "", "epp999", "bsd000", "esd000", "bad002", "ead002"}) + grading,
+              written());
+}
+
+TEST_F(ClassFileTest, ReadingIsLenientWhereTheFormatAllows) {
+    clear_class();
+    // Bare line feeds; repeated blocks overwrite field by field; markers in text fields stay
+    // text; numbers are rounded halves to even; flags in any case or as numbers.
+    students[4].scores[2] = 7;
+    ASSERT_TRUE(read(crlf(
+        {"bpp992", "esd000", "x",      "x",      " 4 ",    "esb001", "esd000", "1",        "",
+         "",       "",       "bsb001", " 0 ",    " 18.5 ", " 1 ",    "5",      "esb001",   " 4.4 ",
+         "Ann",    "esb001", "1",      "esd000", "",       "",       "x",      "1",        "19.5",
+         "2",      "abc",    "esb001", "esd000", "x",      " 1 ",    "Quiz",   "notes",    "  2 0",
+         "ead002", "x",      "TRUE",   " -1 ",   "1",      "2",      "3",      "4",        "5",
+         "6",      "7",      "8",      "9",      "10",     "11",     "12",     "99999999", "Maybe"},
+        "\n")));
+    EXPECT_EQ("esd000", instructor);
+    EXPECT_EQ("Ann", students[4].first_name);
+    EXPECT_EQ("esb001", students[4].last_name);
+    EXPECT_EQ("esd000", students[4].telephone);
+    const std::array<std::int16_t, 3> scores{18, 20, 0};
+    EXPECT_EQ(scores,
+              (std::array{students[4].scores[0], students[4].scores[1], students[4].scores[2]}));
+    EXPECT_EQ(20, asg_points[1]);
+    EXPECT_TRUE(use_plus);
+    EXPECT_TRUE(use_minus);
+    EXPECT_EQ(12, grade_scale[11]);
+    EXPECT_EQ(0, grade_scale[12]);
+}
+
+TEST_F(ClassFileTest, UnreadableFilesNameTheLineAndChangeNothing) {
+    const auto with_line = [](std::size_t number, std::string_view text) {
+        std::vector<std::string_view> lines = example_lines;
+        lines[number - 1] = text;
+        return crlf(lines);
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "line 1: the file ends too early"},
+        {crlf({example_lines.begin(), example_lines.begin() + 30}),
+         "line 31: the file ends too early"},
+        {with_line(5, " 301 "), "line 5: student number 301 is out of range"},
+        {with_line(5, "-1 "), "line 5: student number -1 is out of range"},
+        {with_line(5, "99999"), "line 5: the number is outside -32768 to 32767"},
+        {with_line(13, " 201 "), "line 13: assignment number 201 is out of range"},
+        {with_line(14, "-32769"), "line 14: the number is outside -32768 to 32767"},
+        {with_line(18, " 201 "), "line 18: assignment number 201 is out of range"},
+        {with_line(21, "1e9"), "line 21: the number is outside -32768 to 32767"},
+        {with_line(25, "Maybe"), "line 25: expected True or False"},
+        {with_line(26, "32767.5"), "line 26: the number is outside -32768 to 32767"},
+        {with_line(16, "esd000 "), "line 39: the file ends too early"},
+    };
+    for (const auto& [bytes, reason] : cases) {
+        clear_class();
+        instructor = "Before";
+        const Result result = read(bytes);
+        ASSERT_FALSE(result) << reason;
+        EXPECT_EQ("Could not read \"Period 1.cls\": " + reason + ".", result.message());
+        EXPECT_EQ("Before", instructor) << reason;
+        EXPECT_FALSE(student_used(0)) << reason;
+    }
+
+    class_file = "Period 1.cls";
+    EXPECT_EQ("Could not read \"Period 1.cls\": No such file or directory.",
+              load_class().message());
+}
+
+TEST_F(ClassFileTest, EveryCutBeforeTheLastScaleValueIsUnreadable) {
+    const std::size_t last_value = worked_example.size() - std::string{" 0 \r\negs003\r\n"}.size();
+    for (std::size_t size = 0; size <= worked_example.size(); ++size) {
+        clear_class();
+        EXPECT_EQ(size > last_value, static_cast<bool>(read(worked_example.substr(0, size))))
+            << size;
+    }
+}
+
+TEST_F(ClassFileTest, FailedSavesKeepTheOldFileAndLeaveNoTemporaryFile) {
+    const std::string old_bytes = "old class\r\n";
+    write_file("Period 1.cls", old_bytes);
+    clear_class();
+    for (std::int16_t s = 0; s < 50; ++s) {
+        students[s].id_number = std::to_string(s);
+    }
+    const auto files = [&] {
+        return std::distance(std::filesystem::directory_iterator{folder()}, {});
+    };
+
+    // A file size limit stands in for a full disk, and bites even for root.
+    rlimit original{};
+    ::getrlimit(RLIMIT_FSIZE, &original);
+    rlimit small = original;
+    small.rlim_cur = 512;
+    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const Result full = save_class(folder() / "Period 1.cls");
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, previous_handler);
+    ASSERT_FALSE(full);
+    EXPECT_EQ("Could not save \"Period 1.cls\": File too large.", full.message());
+    EXPECT_EQ(old_bytes, read_file("Period 1.cls"));
+    EXPECT_EQ(1, files());
+
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(folder(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+        const Result read_only = save_class(folder() / "Period 1.cls");
+        std::filesystem::permissions(folder(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+        EXPECT_EQ("Could not save \"Period 1.cls\": Permission denied.", read_only.message());
+        EXPECT_EQ(old_bytes, read_file("Period 1.cls"));
+    }
+    EXPECT_FALSE(save_class(folder() / "gone" / "Period 1.cls"));
+
+    ASSERT_TRUE(save_class(folder() / "Period 1.cls"));
+    EXPECT_EQ(written(), read_file("Period 1.cls"));
+    EXPECT_EQ(1, files());
+}
+
+} // namespace
+} // namespace quillmark

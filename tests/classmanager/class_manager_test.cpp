@@ -1,0 +1,209 @@
+#include "classdata/class_data.h"
+#include "classmanager/class_manager.h"
+#include "gradebook/gradebook_window.h"
+#include "support/dialog_script.h"
+#include "ui/image_button.h"
+#include "ui/program_end.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
+
+namespace quillmark {
+namespace {
+
+using ui::Answer;
+using ui::Icon;
+using Names = std::vector<std::string>;
+
+const QString create_prompt =
+    QStringLiteral("     Please enter a name for your new class. (Example: 'English - Period 1')");
+const QString instructor_prompt =
+    QStringLiteral("     Please enter your name as you would like it to appear on reports for "
+                   "this class. You can modify this at a later time.");
+
+class ClassManagerTest : public testing::GuiFixture {
+protected:
+    Form4& class_manager() {
+        window_ = new Form4;
+        window_->load();
+        return *window_;
+    }
+
+    Names listed() const {
+        Names names;
+        const auto* list = window_->findChild<QListWidget*>(QStringLiteral("File1"));
+        for (int row = 0; row < list->count(); ++row) {
+            names.push_back(list->item(row)->text().toStdString());
+        }
+        return names;
+    }
+
+    void click(const char* button) const {
+        QTest::mouseClick(window_->findChild<ui::ImageButton*>(QString::fromLatin1(button)),
+                          Qt::LeftButton);
+    }
+
+    void select(const QString& name, bool double_click = false) const {
+        auto* list = window_->findChild<QListWidget*>(QStringLiteral("File1"));
+        const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(1, items.size()) << name.toStdString();
+        const QPoint where = list->visualItemRect(items.front()).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
+        if (double_click) {
+            // A double click as the system delivers it: the second press comes as a double click.
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, where);
+        }
+    }
+
+    static void move_mouse(QWidget* widget, QPoint where) {
+        QMouseEvent move{QEvent::MouseMove, QPointF{where}, widget->mapToGlobal(QPointF{where}),
+                         Qt::NoButton,      Qt::NoButton,   Qt::NoModifier};
+        QApplication::sendEvent(widget, &move);
+    }
+
+    static Form1* gradebook() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* form = qobject_cast<Form1*>(window)) {
+                return form;
+            }
+        }
+        return nullptr;
+    }
+
+    // The class manager closes itself once a class is open.
+    bool closed() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window_.isNull();
+    }
+
+    QPointer<Form4> window_;
+};
+
+TEST_F(ClassManagerTest, ANewClassOpensEmptyWithTheInstructorTyped) {
+    write_file("Algebra.cls", "");
+    class_manager();
+    dialogs.expect_input(create_prompt, QStringLiteral("Period 1"), QString{})
+        .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"), QString{});
+    click("Image6");
+    EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls"}), listed());
+
+    students[4].id_number = "left over";
+    asg_points[0] = 5;
+    select(QStringLiteral("Period 1.cls"));
+    click("Image5");
+
+    ASSERT_NE(nullptr, gradebook());
+    EXPECT_EQ(QStringLiteral("Quillmark - [Period 1.cls]"), gradebook()->windowTitle());
+    EXPECT_EQ("Ms. R. Alvarez", instructor);
+    EXPECT_EQ("", students[4].id_number);
+    EXPECT_EQ(100, asg_points[0]);
+    EXPECT_TRUE(closed());
+}
+
+TEST_F(ClassManagerTest, ADoubleClickOpensASavedClassAndABrokenOneIsReported) {
+    std::filesystem::copy_file(SAMPLE_CLASS_PATH, folder() / "Sample.cls");
+    write_file("Broken.cls", "bpp992\r\nT. Sample\r\nepp999\r\nbsd000\r\n 301 \r\n");
+    class_manager();
+    select(QStringLiteral("Broken.cls"));
+    dialogs.expect_message_starting(QStringLiteral("Could not read \"Broken.cls\""), Answer::ok,
+                                    Icon::error);
+    click("Image5");
+    EXPECT_EQ(nullptr, gradebook());
+    EXPECT_TRUE(window_->isVisible());
+
+    select(QStringLiteral("Sample.cls"), true);
+    ASSERT_NE(nullptr, gradebook());
+    EXPECT_EQ("Ms. R. Alvarez", instructor);
+    EXPECT_EQ("Maya", students[0].first_name);
+    EXPECT_TRUE(closed());
+}
+
+TEST_F(ClassManagerTest, CommandsOnAClassNeedOneSelected) {
+    write_file("Period 1.cls", "");
+    class_manager();
+    for (const char* button : {"Image5", "Image3", "Image4"}) {
+        dialogs.expect_message(QStringLiteral("No class selected."), Answer::ok, Icon::error);
+        click(button);
+    }
+    EXPECT_EQ(nullptr, gradebook());
+    EXPECT_EQ((Names{"Period 1.cls"}), listed());
+}
+
+TEST_F(ClassManagerTest, CreateNeedsBothAnswersAndANewName) {
+    write_file("Period 1.cls", "kept");
+    instructor = "Mr. J. Park";
+    class_manager();
+    dialogs.expect_input(create_prompt, QString{});
+    click("Image6");
+    dialogs.expect_input(create_prompt, QStringLiteral("Period 2"))
+        .expect_input(instructor_prompt, QString{});
+    click("Image6");
+    dialogs.expect_input(create_prompt, QStringLiteral("period 1"))
+        .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"))
+        .expect_message(QStringLiteral("A class named \"period 1\" already exists."), Answer::ok,
+                        Icon::error);
+    click("Image6");
+
+    EXPECT_EQ((Names{"Period 1.cls"}), listed());
+    EXPECT_EQ("kept", read_file("Period 1.cls"));
+    EXPECT_EQ("Mr. J. Park", instructor);
+}
+
+TEST_F(ClassManagerTest, DeleteAsksFirstAndRenameAddsTheClassEnding) {
+    write_file("Period 1.cls", "one");
+    write_file("Period 3.cls", "three");
+    class_manager();
+    select(QStringLiteral("Period 3.cls"));
+    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::no, Icon::none);
+    click("Image3");
+    EXPECT_EQ("three", read_file("Period 3.cls"));
+    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::yes, Icon::none);
+    click("Image3");
+
+    select(QStringLiteral("Period 1.cls"));
+    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2"),
+                         QStringLiteral("Period 1.cls"));
+    click("Image4");
+    select(QStringLiteral("Period 2.cls"));
+    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2.cls"),
+                         QStringLiteral("Period 2.cls"));
+    click("Image4");
+
+    EXPECT_EQ((Names{"Period 2.cls"}), listed());
+    EXPECT_EQ("one", read_file("Period 2.cls"));
+}
+
+TEST_F(ClassManagerTest, CaptionsFollowTheMouseAndQuitEndsTheProgram) {
+    bool ended = false;
+    ui::set_program_end_handler([&ended] { ended = true; });
+    Form4& form = class_manager();
+    auto* label = form.findChild<QLabel*>(QStringLiteral("Label1"));
+    EXPECT_EQ(QString{}, label->text());
+
+    const std::pair<const char*, const char*> captions[] = {
+        {"Image5", "Open Existing Class..."}, {"Image7", "Restore Classes from Backup..."}};
+    for (const auto& [button, caption] : captions) {
+        auto* image = form.findChild<ui::ImageButton*>(QString::fromLatin1(button));
+        move_mouse(image, image->rect().center());
+        EXPECT_EQ(QString::fromLatin1(caption), label->text()) << button;
+        move_mouse(&form, QPoint{2, 2});
+        EXPECT_EQ(QString{}, label->text()) << button;
+    }
+    click("Image1");
+    click("Image7");
+    EXPECT_FALSE(ended);
+
+    click("Image2");
+    ui::set_program_end_handler({});
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(closed());
+}
+
+} // namespace
+} // namespace quillmark
