@@ -2,8 +2,11 @@
 
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
+#include "gradebook/assignment_editor.h"
 #include "gradebook/click_watcher.h"
+#include "gradebook/ordering.h"
 #include "gradebook/score_box.h"
+#include "gradebook/student_editor.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
@@ -143,6 +146,11 @@ void Form1::build_grid() {
         connect(title_mouse, &ClickWatcher::clicked, this,
                 [this, i] { a_analysis(static_cast<std::int16_t>(left_assignment + i)); });
         connect(title_mouse, &ClickWatcher::hovered, this, [this, i] { show_notes(i); });
+        connect(title_mouse, &ClickWatcher::double_clicked, this, [this, i] {
+            edit_slot = static_cast<std::int16_t>(i);
+            hide();
+            (new Form3{*this})->load();
+        });
 
         Label17[i] = make_label(*client, indexed_name("Label17", i), {},
                                 ui::twips_rect(left, 765, 975, 255));
@@ -161,6 +169,11 @@ void Form1::build_grid() {
         connect(name_mouse, &ClickWatcher::clicked, this,
                 [this, i] { s_analysis(static_cast<std::int16_t>(top_student + i)); });
         connect(name_mouse, &ClickWatcher::hovered, this, [this, i] { show_student_details(i); });
+        connect(name_mouse, &ClickWatcher::double_clicked, this, [this, i] {
+            edit_slot = static_cast<std::int16_t>(i);
+            hide();
+            (new Form2{*this})->load();
+        });
 
         Label10[i] = make_number_label(*client, indexed_name("Label10", i),
                                        ui::twips_rect(30, top, 315, 285));
@@ -219,6 +232,14 @@ void Form1::build_grid() {
     Command3 = new QPushButton{QStringLiteral("1...N"), client};
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setGeometry(ui::twips_rect(1050, 750, 615, 255));
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        sort_by_name();
+        render_data();
+    });
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        sort_by_average();
+        render_data();
+    });
 }
 
 void Form1::build_toolbox() {

@@ -216,3 +216,64 @@ TEST_F(GradebookWindowTest, BackgroundPictureIsOptionalAndItsClickCentresTheWind
 
 } // namespace
 } // namespace quillmark::testing
+
+namespace quillmark::testing {
+namespace {
+
+QWidget* shown_window(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name) && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(GradebookWindowTest, DoubleClicksOpenTheEditorsOfTheSlotsUnderThem) {
+    add_student(12, "Grace", "Hopper", "G12");
+    Form1& gradebook = open_gradebook();
+    control<QScrollBar>(QStringLiteral("VScroll1")).setValue(10);
+    control<QScrollBar>(QStringLiteral("HScroll1")).setValue(4);
+
+    QTest::mouseDClick(&control<QPlainTextEdit>(QStringLiteral("Text2(1)")), Qt::LeftButton);
+    EXPECT_FALSE(gradebook.isVisible());
+    QWidget* assignment_editor = shown_window("Form3");
+    ASSERT_NE(nullptr, assignment_editor);
+    auto* title = assignment_editor->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QTest::keyClicks(title, QStringLiteral("Essay"));
+    QTest::keyClick(title, Qt::Key_Return);
+    QTest::keyClick(assignment_editor->findChild<QLineEdit*>(QStringLiteral("Text2")),
+                    Qt::Key_Return);
+    EXPECT_EQ("Essay", asg_title[5]);
+    EXPECT_TRUE(gradebook.isVisible());
+    EXPECT_EQ(QStringLiteral("Essay"), title_box(1));
+
+    QTest::mouseDClick(&control<QLineEdit>(QStringLiteral("text3(2)")), Qt::LeftButton);
+    QWidget* student_editor = shown_window("Form2");
+    ASSERT_NE(nullptr, student_editor);
+    EXPECT_EQ(QStringLiteral("Grace"),
+              student_editor->findChild<QLineEdit*>(QStringLiteral("Text1"))->text());
+    QTest::mouseClick(student_editor->findChild<QWidget*>(QStringLiteral("Command2")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(gradebook.isVisible());
+}
+
+TEST_F(GradebookWindowTest, OrderingButtonsReorderAndRepaint) {
+    add_assignment(0, "Quiz", 10);
+    add_student(0, "Sam", "Smith", "1");
+    add_student(1, "Ada", "Adams", "2");
+    students[0].scores[0] = 9;
+    students[1].scores[0] = 5;
+    open_gradebook();
+
+    QTest::mouseClick(&control<QWidget>(QStringLiteral("Command2")), Qt::LeftButton);
+    EXPECT_EQ(QStringLiteral("Adams Ada"), name_box(0));
+    EXPECT_EQ(QStringLiteral("5"), score_box(0).text());
+
+    QTest::mouseClick(&control<QWidget>(QStringLiteral("Command3")), Qt::LeftButton);
+    EXPECT_EQ(QStringLiteral("Smith Sam"), name_box(0));
+    EXPECT_EQ(QStringLiteral("9"), score_box(0).text());
+}
+
+} // namespace
+} // namespace quillmark::testing
