@@ -4,8 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 namespace {
 
 // The repaint after a score box is left: the grid already shows what the data holds.
@@ -35,15 +33,3 @@ void render_data_scrolled(benchmark::State& state) {
 BENCHMARK(render_data_scrolled)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application{argc, argv};
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
