@@ -8,7 +8,11 @@
 namespace quillmark::ui {
 
 QFont sans_serif(double point_size, bool bold) {
-    QFont font{QStringLiteral("MS Sans Serif")};
+    // Where the face itself is missing, Arial's metric twin comes close to it in width; the
+    // system's own fallback is a much wider face that crowds the panels.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
     font.setPointSizeF(point_size);
     font.setBold(bold);
     return font;
