@@ -1,0 +1,11 @@
+#include "access/failed_logon_log.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static_cast<void>(
+        quillmark::failed_logon_text(std::string_view{reinterpret_cast<const char*>(data), size}));
+    return 0;
+}
