@@ -3,10 +3,35 @@
 #include "gradebook/gradebook_window.h"
 #include "ui/image_button.h"
 
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 
 namespace quillmark {
+namespace {
+
+// Text boxes claim some control keys for themselves (under X11, Ctrl+E moves to the end of the
+// line); in this window the menus' shortcuts come first, wherever the focus is.
+class MenuKeysFirst : public QObject {
+public:
+    MenuKeysFirst(QList<QKeySequence> keys, QObject* parent)
+        : QObject{parent}
+        , keys_{std::move(keys)} {}
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return keys_.contains(QKeySequence{key->keyCombination()});
+    }
+
+private:
+    QList<QKeySequence> keys_;
+};
+
+} // namespace
 
 void Form1::build_menus() {
     auto* menus = new QMenuBar{this};
@@ -29,6 +54,11 @@ void Form1::build_menus() {
     QAction* new_password = setup->addAction(QStringLiteral("Change Password..."));
     new_password->setObjectName(QStringLiteral("changepw"));
     connect(new_password, &QAction::triggered, this, &Form1::changepw);
+
+    auto* menu_keys = new MenuKeysFirst{{return_to_manager->shortcut(), leave->shortcut()}, this};
+    for (QWidget* control : client->findChildren<QWidget*>()) {
+        control->installEventFilter(menu_keys);
+    }
 
     for (ui::ImageButton* item : {Image2[2], Label21[2]}) {
         connect(item, &ui::ImageButton::clicked, this, [this] { uwindow(2); });

@@ -71,7 +71,19 @@ void ScoreBox::render() {
 
 void ScoreBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    // A click that brings the focus, also into a window not yet active, places the cursor
+    // after the focus came; the whole score is selected once the button is released.
+    select_on_release =
+        event->reason() == Qt::MouseFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
     if (!leaves_the_window(event->reason())) {
+        selectAll();
+    }
+}
+
+void ScoreBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (select_on_release) {
+        select_on_release = false;
         selectAll();
     }
 }
@@ -84,6 +96,7 @@ void ScoreBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void ScoreBox::keyPressEvent(QKeyEvent* event) {
+    select_on_release = false;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         emit enter_pressed();

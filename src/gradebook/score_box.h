@@ -39,12 +39,14 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void store_text();
     void set_text_color(const QColor& color);
 
     int index_;
+    bool select_on_release = false;
 };
 
 } // namespace quillmark
