@@ -35,12 +35,8 @@ if [[ $mode == run ]]; then
     exec build/bin/quillmark
 fi
 
-# Every test, then the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test.
 ctest --test-dir build --output-on-failure -j 2
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_WERROR=$werror \
-    -DQUILLMARK_CORE_ONLY=ON -DQUILLMARK_SANITIZE=ON
-cmake --build build-sanitize
-ctest --test-dir build-sanitize --output-on-failure -j 2 -L core
 
 # Each file reader under libFuzzer for a bounded time, when clang is here to build them.
 if command -v clang++ >/dev/null; then
@@ -49,9 +45,23 @@ if command -v clang++ >/dev/null; then
     cmake --build build-fuzz
     for target in build-fuzz/fuzz/fuzz_*; do
         [[ -x $target ]] || continue
+        name=$(basename "$target")
         corpus=$(mktemp -d)
-        echo "fuzzing $(basename "$target") for 60 s"
-        "$target" -max_total_time=60 -print_final_stats=1 "$corpus" fuzz/seeds/"$(basename "$target")"
+        log=build-fuzz/$name.log
+        echo "fuzzing $name for 60 s"
+        if ! "$target" -max_total_time=60 -print_final_stats=1 "$corpus" "fuzz/seeds/$name" \
+            >"$log" 2>&1; then
+            tail -n 60 "$log"
+            echo "$name found a fault; its input is in the log above" >&2
+            exit 1
+        fi
+        grep -E '^stat::number_of_executed_units' "$log" || true
         rm -rf "$corpus"
     done
 fi
+
+# The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_WERROR=$werror \
+    -DQUILLMARK_CORE_ONLY=ON -DQUILLMARK_SANITIZE=ON
+cmake --build build-sanitize
+ctest --test-dir build-sanitize --output-on-failure -j 2 -L core
