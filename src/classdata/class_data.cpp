@@ -1,6 +1,19 @@
 #include "classdata/class_data.h"
 
 namespace quillmark {
+namespace {
+
+std::int16_t last_used(std::int16_t slots, bool (*used)(std::int16_t)) {
+    std::int16_t last = 0;
+    for (std::int16_t slot = 0; slot < slots; ++slot) {
+        if (used(slot)) {
+            last = slot;
+        }
+    }
+    return last;
+}
+
+} // namespace
 
 void clear_class() {
     for (std::int16_t s = 0; s < student_slots; ++s) {
@@ -27,23 +40,11 @@ void clear_class() {
 }
 
 std::int16_t last_student() {
-    std::int16_t last = 0;
-    for (std::int16_t s = 0; s < student_slots; ++s) {
-        if (student_used(s)) {
-            last = s;
-        }
-    }
-    return last;
+    return last_used(student_slots, student_used);
 }
 
 std::int16_t last_assignment() {
-    std::int16_t last = 0;
-    for (std::int16_t a = 0; a < assignment_slots; ++a) {
-        if (assignment_used(a)) {
-            last = a;
-        }
-    }
-    return last;
+    return last_used(assignment_slots, assignment_used);
 }
 
 bool student_used(std::int16_t slot) {

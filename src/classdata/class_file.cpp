@@ -186,6 +186,11 @@ private:
     bool read_number(std::int16_t& field);
     bool read_flag(bool& field);
     bool number_from(std::string_view line, std::int16_t& value);
+    // Reads records up to end_line, each opened by its slot number, with read_record(slot).
+    // A slot above last_slot is an error, named as a number of kind.
+    template <typename ReadRecord>
+    bool read_list(std::string_view end_line, std::int16_t last_slot, std::string_view kind,
+                   ReadRecord read_record);
     bool read_students();
     bool read_scores(student_rec& student);
     bool read_assignments();
@@ -290,23 +295,33 @@ bool ClassReader::number_from(std::string_view line, std::int16_t& value) {
     return true;
 }
 
-bool ClassReader::read_students() {
+template <typename ReadRecord>
+bool ClassReader::read_list(std::string_view end_line, std::int16_t last_slot,
+                            std::string_view kind, ReadRecord read_record) {
     for (;;) {
         std::string_view line;
         std::int16_t slot = 0;
         if (!next_line(line)) {
             return false;
         }
-        if (line == end_of_students) {
+        if (line == end_line) {
             return true;
         }
         if (!number_from(line, slot)) {
             return false;
         }
-        if (slot < 0 || slot > student_slots) {
-            return fail("student number " + std::to_string(slot) + " is out of range");
+        if (slot < 0 || slot > last_slot) {
+            return fail(std::string{kind} + " number " + std::to_string(slot) + " is out of range");
         }
-        student_rec& student = students[slot];
+        if (!read_record(slot)) {
+            return false;
+        }
+    }
+}
+
+bool ClassReader::read_students() {
+    return read_list(end_of_students, student_slots, "student", [this](std::int16_t s) {
+        student_rec& student = students[s];
         if (!read_text(student.first_name) || !read_text(student.last_name) ||
             !read_text(student.id_number)) {
             return false;
@@ -315,55 +330,20 @@ bool ClassReader::read_students() {
                           !read_text(student.notes))) {
             return false;
         }
-        if (!skip_line() || !read_scores(student)) {
-            return false;
-        }
-    }
+        return skip_line() && read_scores(student);
+    });
 }
 
 bool ClassReader::read_scores(student_rec& student) {
-    for (;;) {
-        std::string_view line;
-        std::int16_t slot = 0;
-        if (!next_line(line)) {
-            return false;
-        }
-        if (line == end_of_scores) {
-            return true;
-        }
-        if (!number_from(line, slot)) {
-            return false;
-        }
-        if (slot < 0 || slot > assignment_slots) {
-            return fail("assignment number " + std::to_string(slot) + " is out of range");
-        }
-        if (!read_number(student.scores[slot])) {
-            return false;
-        }
-    }
+    return read_list(end_of_scores, assignment_slots, "assignment",
+                     [this, &student](std::int16_t a) { return read_number(student.scores[a]); });
 }
 
 bool ClassReader::read_assignments() {
-    for (;;) {
-        std::string_view line;
-        std::int16_t slot = 0;
-        if (!next_line(line)) {
-            return false;
-        }
-        if (line == end_of_assignments) {
-            return true;
-        }
-        if (!number_from(line, slot)) {
-            return false;
-        }
-        if (slot < 0 || slot > assignment_slots) {
-            return fail("assignment number " + std::to_string(slot) + " is out of range");
-        }
-        if (!read_text(asg_title[slot]) || (extended_ && !read_text(asg_notes[slot])) ||
-            !read_number(asg_points[slot])) {
-            return false;
-        }
-    }
+    return read_list(end_of_assignments, assignment_slots, "assignment", [this](std::int16_t a) {
+        return read_text(asg_title[a]) && (!extended_ || read_text(asg_notes[a])) &&
+               read_number(asg_points[a]);
+    });
 }
 
 bool ClassReader::fail(const std::string& reason) {

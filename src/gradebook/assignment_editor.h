@@ -1,21 +1,17 @@
 #pragma once
 
+#include "gradebook/editor_window.h"
+
 #include <cstdint>
 
-#include <QPointer>
-#include <QWidget>
-
-class QCloseEvent;
 class QLineEdit;
 class QPushButton;
 
 namespace quillmark {
 
-class Form1;
-
 // Adds, changes and removes the assignment in grid column edit_slot: an empty title removes
 // it.
-class Form3 : public QWidget {
+class Form3 : public EditorWindow {
     Q_OBJECT
 
 public:
@@ -23,20 +19,13 @@ public:
 
     // Centres the window, fills the boxes from the slot, shows it and focuses the title.
     void load();
-    void center();
     // Stores the boxes when the point value is a positive whole number of 16 bits after
     // rounding (an empty or non-numeric one counting as 100), then hands back to the
     // gradebook; otherwise empties the points box for another try.
     void pok();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     std::int16_t slot() const;
-
-    QPointer<Form1> gradebook_;
-    bool stored_ = false;
 
     QLineEdit* Text1;
     QLineEdit* Text2;

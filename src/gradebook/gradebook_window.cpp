@@ -7,6 +7,7 @@
 #include "gradebook/ordering.h"
 #include "gradebook/score_box.h"
 #include "gradebook/student_editor.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
@@ -35,28 +36,19 @@ constexpr int row_pitch = 300;
 
 const QString program_title = QStringLiteral("Quillmark");
 
-QString indexed_name(const char* control, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String{control}).arg(index);
-}
-
-QLabel* make_label(QWidget& client, const QString& name, const QString& caption,
-                   const QRect& area) {
-    auto* label = new QLabel{caption, &client};
-    label->setObjectName(name);
-    label->setGeometry(area);
-    return label;
-}
-
 // Row and column numbers: white bold text on black.
 QLabel* make_number_label(QWidget& client, const QString& name, const QRect& area) {
-    QLabel* label = make_label(client, name, {}, area);
+    QLabel* label = ui::add_caption(client, name, {}, area);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(ui::sans_serif(9.75, true));
-    ui::set_background(*label, Qt::black);
-    QPalette colors = label->palette();
-    colors.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(colors);
     return label;
+}
+
+// The gradebook hides behind the editor until it closes.
+template <typename Editor> void open_editor(Form1& gradebook, int slot) {
+    edit_slot = static_cast<std::int16_t>(slot);
+    gradebook.hide();
+    (new Editor{gradebook})->load();
 }
 
 // Writes only what differs, so repaints leave unchanged controls alone.
@@ -131,7 +123,7 @@ void Form1::build_grid() {
         const int top = grid_top + row_pitch * i;
 
         auto* title = new QPlainTextEdit{client};
-        title->setObjectName(indexed_name("Text2", i));
+        title->setObjectName(ui::indexed_name("Text2", i));
         title->setGeometry(ui::twips_rect(left, 255, 975, 495));
         title->setReadOnly(true);
         title->setFocusPolicy(Qt::ClickFocus);
@@ -146,20 +138,17 @@ void Form1::build_grid() {
         connect(title_mouse, &ClickWatcher::clicked, this,
                 [this, i] { a_analysis(static_cast<std::int16_t>(left_assignment + i)); });
         connect(title_mouse, &ClickWatcher::hovered, this, [this, i] { show_notes(i); });
-        connect(title_mouse, &ClickWatcher::double_clicked, this, [this, i] {
-            edit_slot = static_cast<std::int16_t>(i);
-            hide();
-            (new Form3{*this})->load();
-        });
+        connect(title_mouse, &ClickWatcher::double_clicked, this,
+                [this, i] { open_editor<Form3>(*this, i); });
 
-        Label17[i] = make_label(*client, indexed_name("Label17", i), {},
-                                ui::twips_rect(left, 765, 975, 255));
+        Label17[i] = ui::add_label(*client, ui::indexed_name("Label17", i), {},
+                                   ui::twips_rect(left, 765, 975, 255));
         ui::set_background(*Label17[i], ui::assignment_orange);
-        Label9[i] = make_number_label(*client, indexed_name("Label9", i),
+        Label9[i] = make_number_label(*client, ui::indexed_name("Label9", i),
                                       ui::twips_rect(left, 0, 975, 255));
 
         auto* name = new QLineEdit{client};
-        name->setObjectName(indexed_name("text3", i));
+        name->setObjectName(ui::indexed_name("text3", i));
         name->setGeometry(ui::twips_rect(360, top, 1335, 285));
         name->setReadOnly(true);
         name->setFocusPolicy(Qt::ClickFocus);
@@ -169,13 +158,10 @@ void Form1::build_grid() {
         connect(name_mouse, &ClickWatcher::clicked, this,
                 [this, i] { s_analysis(static_cast<std::int16_t>(top_student + i)); });
         connect(name_mouse, &ClickWatcher::hovered, this, [this, i] { show_student_details(i); });
-        connect(name_mouse, &ClickWatcher::double_clicked, this, [this, i] {
-            edit_slot = static_cast<std::int16_t>(i);
-            hide();
-            (new Form2{*this})->load();
-        });
+        connect(name_mouse, &ClickWatcher::double_clicked, this,
+                [this, i] { open_editor<Form2>(*this, i); });
 
-        Label10[i] = make_number_label(*client, indexed_name("Label10", i),
+        Label10[i] = make_number_label(*client, ui::indexed_name("Label10", i),
                                        ui::twips_rect(30, top, 315, 285));
     }
 
@@ -215,23 +201,21 @@ void Form1::build_grid() {
         render_data();
     });
 
-    Label1 = make_label(*client, QStringLiteral("Label1"), QStringLiteral("Assignments"),
-                        ui::twips_rect(360, 255, 1335, 255));
+    Label1 = ui::add_label(*client, QStringLiteral("Label1"), QStringLiteral("Assignments"),
+                           ui::twips_rect(360, 255, 1335, 255));
     Label1->setFont(bold);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui::set_background(*Label1, ui::assignment_orange);
-    Label2 = make_label(*client, QStringLiteral("Label2"), QStringLiteral("Students"),
-                        ui::twips_rect(360, 525, 1335, 495));
+    Label2 = ui::add_label(*client, QStringLiteral("Label2"), QStringLiteral("Students"),
+                           ui::twips_rect(360, 525, 1335, 495));
     Label2->setFont(bold);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui::set_background(*Label2, ui::student_cyan);
 
-    Command2 = new QPushButton{QStringLiteral("A to Z"), client};
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(ui::twips_rect(390, 750, 615, 255));
-    Command3 = new QPushButton{QStringLiteral("1...N"), client};
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(ui::twips_rect(1050, 750, 615, 255));
+    Command2 = ui::add_button(*client, QStringLiteral("Command2"), QStringLiteral("A to Z"),
+                              ui::twips_rect(390, 750, 615, 255));
+    Command3 = ui::add_button(*client, QStringLiteral("Command3"), QStringLiteral("1...N"),
+                              ui::twips_rect(1050, 750, 615, 255));
     connect(Command2, &QPushButton::clicked, this, [this] {
         sort_by_name();
         render_data();
@@ -248,8 +232,8 @@ void Form1::build_toolbox() {
     Shape1->setGeometry(ui::twips_rect(9120, 4440, 2655, 1575));
     Shape1->setFrameShape(QFrame::Box);
 
-    Label22 = make_label(*client, QStringLiteral("Label22"), QStringLiteral("Toolchest"),
-                         ui::twips_rect(9120, 4500, 2655, 300));
+    Label22 = ui::add_label(*client, QStringLiteral("Label22"), QStringLiteral("Toolchest"),
+                            ui::twips_rect(9120, 4500, 2655, 300));
     QFont title_font{QStringLiteral("Arial")};
     title_font.setPointSizeF(9.75);
     title_font.setBold(true);
@@ -268,11 +252,11 @@ void Form1::build_toolbox() {
         const int left = i < 2 ? 9240 : 10500;
         const int top = i % 2 == 0 ? 4860 : 5400;
         Image2[i] = new ui::ImageButton{client};
-        Image2[i]->setObjectName(indexed_name("Image2", i));
+        Image2[i]->setObjectName(ui::indexed_name("Image2", i));
         Image2[i]->setGeometry(ui::twips_rect(left, top, 480, 480));
         Image2[i]->setPixmap(style()->standardIcon(icons[i]).pixmap(ui::twips(480)));
         Label21[i] = new ui::ImageButton{client};
-        Label21[i]->setObjectName(indexed_name("Label21", i));
+        Label21[i]->setObjectName(ui::indexed_name("Label21", i));
         Label21[i]->setText(captions[i]);
         Label21[i]->setGeometry(ui::twips_rect(left + 540, top, 720, 480));
         Label21[i]->setWordWrap(true);

@@ -1,80 +1,39 @@
 #include "gradebook/student_editor.h"
 
 #include "classdata/class_data.h"
-#include "gradebook/gradebook_window.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 #include "ui/text.h"
 
-#include <algorithm>
-#include <string>
-
-#include <QCloseEvent>
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace quillmark {
-namespace {
-
-QLabel* add_label(QWidget& window, const QString& name, const QString& caption, QRect place) {
-    auto* label = new QLabel{caption, &window};
-    label->setObjectName(name);
-    label->setGeometry(place);
-    ui::set_background(*label, Qt::black);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
-    return label;
-}
-
-QLineEdit* add_box(QWidget& window, const QString& name, int max_length, QRect place) {
-    auto* box = new QLineEdit{&window};
-    box->setObjectName(name);
-    box->setMaxLength(max_length);
-    box->setGeometry(place);
-    return box;
-}
-
-// A text longer than the box takes from the keyboard (a class file may hold one) is shown
-// whole, so that OK never cuts it short.
-void fill_box(QLineEdit& box, const std::string& text) {
-    const QString shown = ui::to_qstring(text);
-    box.setMaxLength(std::max(box.maxLength(), static_cast<int>(shown.size())));
-    box.setText(shown);
-}
-
-} // namespace
 
 Form2::Form2(Form1& gradebook)
-    : gradebook_{&gradebook} {
-    setObjectName(QStringLiteral("Form2"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Add/Edit Student"));
-    setFixedSize(ui::twips(3000), ui::twips(3600));
-    setFont(ui::sans_serif());
-    ui::set_background(*this, ui::assignment_orange);
+    : EditorWindow{gradebook, QStringLiteral("Form2"), QStringLiteral("Add/Edit Student"), 3000,
+                   3600} {
+    ui::add_caption(*this, QStringLiteral("Label1"), QStringLiteral("First Name:"),
+                    ui::twips_rect(120, 120, 855, 285));
+    ui::add_caption(*this, QStringLiteral("Label2"), QStringLiteral("Last Name:"),
+                    ui::twips_rect(120, 600, 855, 285));
+    ui::add_caption(*this, QStringLiteral("Label3"), QStringLiteral("ID Number:"),
+                    ui::twips_rect(120, 1080, 855, 285));
+    ui::add_caption(*this, QStringLiteral("Label4"), QStringLiteral("Telephone:"),
+                    ui::twips_rect(120, 1680, 855, 285));
+    ui::add_caption(*this, QStringLiteral("Label5"), QStringLiteral("Address:"),
+                    ui::twips_rect(120, 2160, 855, 285));
+    ui::add_caption(*this, QStringLiteral("Label6"), QStringLiteral("Notes:"),
+                    ui::twips_rect(120, 2640, 855, 285));
 
-    add_label(*this, QStringLiteral("Label1"), QStringLiteral("First Name:"),
-              ui::twips_rect(120, 120, 855, 285));
-    add_label(*this, QStringLiteral("Label2"), QStringLiteral("Last Name:"),
-              ui::twips_rect(120, 600, 855, 285));
-    add_label(*this, QStringLiteral("Label3"), QStringLiteral("ID Number:"),
-              ui::twips_rect(120, 1080, 855, 285));
-    add_label(*this, QStringLiteral("Label4"), QStringLiteral("Telephone:"),
-              ui::twips_rect(120, 1680, 855, 285));
-    add_label(*this, QStringLiteral("Label5"), QStringLiteral("Address:"),
-              ui::twips_rect(120, 2160, 855, 285));
-    add_label(*this, QStringLiteral("Label6"), QStringLiteral("Notes:"),
-              ui::twips_rect(120, 2640, 855, 285));
-
-    Text1 = add_box(*this, QStringLiteral("Text1"), 30, ui::twips_rect(1080, 120, 1815, 285));
-    Text2 = add_box(*this, QStringLiteral("Text2"), 30, ui::twips_rect(1080, 600, 1815, 285));
-    text3 = add_box(*this, QStringLiteral("text3"), 10, ui::twips_rect(1080, 1080, 1815, 285));
-    Text4 = add_box(*this, QStringLiteral("Text4"), 12, ui::twips_rect(1080, 1680, 1815, 285));
-    Text5 = add_box(*this, QStringLiteral("Text5"), 50, ui::twips_rect(1080, 2160, 1815, 285));
-    Text6 = add_box(*this, QStringLiteral("Text6"), 50, ui::twips_rect(1080, 2640, 1815, 285));
+    Text1 = ui::add_box(*this, QStringLiteral("Text1"), 30, ui::twips_rect(1080, 120, 1815, 285));
+    Text2 = ui::add_box(*this, QStringLiteral("Text2"), 30, ui::twips_rect(1080, 600, 1815, 285));
+    text3 = ui::add_box(*this, QStringLiteral("text3"), 10, ui::twips_rect(1080, 1080, 1815, 285));
+    Text4 = ui::add_box(*this, QStringLiteral("Text4"), 12, ui::twips_rect(1080, 1680, 1815, 285));
+    Text5 = ui::add_box(*this, QStringLiteral("Text5"), 50, ui::twips_rect(1080, 2160, 1815, 285));
+    Text6 = ui::add_box(*this, QStringLiteral("Text6"), 50, ui::twips_rect(1080, 2640, 1815, 285));
 
     // Sets the required boxes apart from the optional ones.
     auto* line = new QFrame{this};
@@ -83,20 +42,12 @@ Form2::Form2(Form1& gradebook)
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(ui::twips_rect(360, 1560, 2280, 30));
 
-    Command1 = new QPushButton{QStringLiteral("OK"), this};
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(ui::twips_rect(240, 3120, 1215, 375));
-    Command2 = new QPushButton{QStringLiteral("Cancel"), this};
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(ui::twips_rect(1560, 3120, 1215, 375));
+    Command1 = ui::add_button(*this, QStringLiteral("Command1"), QStringLiteral("OK"),
+                              ui::twips_rect(240, 3120, 1215, 375));
+    Command2 = ui::add_button(*this, QStringLiteral("Command2"), QStringLiteral("Cancel"),
+                              ui::twips_rect(1560, 3120, 1215, 375));
 
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, text3);
-    setTabOrder(text3, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Text4);
-    setTabOrder(Text4, Text5);
-    setTabOrder(Text5, Text6);
+    ui::set_tab_order({Text1, Text2, text3, Command1, Command2, Text4, Text5, Text6});
 
     connect(Text1, &QLineEdit::returnPressed, Text2, [this] { Text2->setFocus(); });
     connect(Text2, &QLineEdit::returnPressed, text3, [this] { text3->setFocus(); });
@@ -108,18 +59,14 @@ Form2::Form2(Form1& gradebook)
 void Form2::load() {
     center();
     const student_rec& student = students[slot()];
-    fill_box(*Text1, student.first_name);
-    fill_box(*Text2, student.last_name);
-    fill_box(*text3, student.id_number);
-    fill_box(*Text4, student.telephone);
-    fill_box(*Text5, student.address);
-    fill_box(*Text6, student.notes);
+    ui::fill_box(*Text1, ui::to_qstring(student.first_name));
+    ui::fill_box(*Text2, ui::to_qstring(student.last_name));
+    ui::fill_box(*text3, ui::to_qstring(student.id_number));
+    ui::fill_box(*Text4, ui::to_qstring(student.telephone));
+    ui::fill_box(*Text5, ui::to_qstring(student.address));
+    ui::fill_box(*Text6, ui::to_qstring(student.notes));
     show();
     Text1->setFocus();
-}
-
-void Form2::center() {
-    ui::center(*this);
 }
 
 void Form2::pok() {
@@ -149,21 +96,7 @@ void Form2::pok() {
         student.address = ui::from_qstring(Text5->text());
         student.notes = ui::from_qstring(Text6->text());
     }
-
-    stored_ = true;
-    if (gradebook_) {
-        gradebook_->show();
-        gradebook_->render_data();
-    }
-    close();
-}
-
-void Form2::closeEvent(QCloseEvent* event) {
-    // Cancel and the title bar both leave without storing; the gradebook must not stay hidden.
-    if (!stored_ && gradebook_) {
-        gradebook_->show();
-    }
-    QWidget::closeEvent(event);
+    hand_back();
 }
 
 std::int16_t Form2::slot() const {

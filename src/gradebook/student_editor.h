@@ -1,21 +1,17 @@
 #pragma once
 
+#include "gradebook/editor_window.h"
+
 #include <cstdint>
 
-#include <QPointer>
-#include <QWidget>
-
-class QCloseEvent;
 class QLineEdit;
 class QPushButton;
 
 namespace quillmark {
 
-class Form1;
-
 // Adds, changes and removes the student in grid row edit_slot: filling an empty slot adds a
 // student, clearing the three required boxes removes one.
-class Form2 : public QWidget {
+class Form2 : public EditorWindow {
     Q_OBJECT
 
 public:
@@ -23,19 +19,12 @@ public:
 
     // Centres the window, fills the boxes from the slot, shows it and focuses First Name.
     void load();
-    void center();
     // Stores the boxes when the required ones are all filled or all empty, then hands back to
     // the gradebook; otherwise says what is missing and keeps the window open.
     void pok();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     std::int16_t slot() const;
-
-    QPointer<Form1> gradebook_;
-    bool stored_ = false;
 
     QLineEdit* Text1;
     QLineEdit* Text2;

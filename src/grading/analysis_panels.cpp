@@ -5,6 +5,7 @@
 #include "grading/letter_grade.h"
 #include "grading/number_text.h"
 #include "grading/statistics.h"
+#include "ui/controls.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
 #include "ui/text.h"
@@ -27,17 +28,9 @@ const QColor navy{0, 0, 128};
 
 constexpr std::array<const char*, 5> share_captions{"%A's:", "%B's:", "%C's:", "%D's:", "%F's:"};
 
-QLabel* make_label(QWidget& client, const QString& name, const QString& caption,
-                   const QRect& area) {
-    auto* label = new QLabel{caption, &client};
-    label->setObjectName(name);
-    label->setGeometry(area);
-    return label;
-}
-
 QLabel* make_panel(QWidget& client, const QString& name, const QString& caption, int left,
                    const QColor& color) {
-    QLabel* panel = make_label(client, name, caption, ui::twips_rect(left, 4440, 2895, 1575));
+    QLabel* panel = ui::add_label(client, name, caption, ui::twips_rect(left, 4440, 2895, 1575));
     panel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     panel->setFrameShape(QFrame::Box);
     ui::set_background(*panel, color);
@@ -45,19 +38,30 @@ QLabel* make_panel(QWidget& client, const QString& name, const QString& caption,
 }
 
 QLabel* make_bar(QWidget& client, const QString& name, int left, const QColor& color) {
-    QLabel* bar = make_label(client, name, {}, ui::twips_rect(left, 4680, 15, 255));
+    QLabel* bar = ui::add_label(client, name, {}, ui::twips_rect(left, 4680, 15, 255));
     ui::set_background(*bar, color);
     return bar;
 }
 
-std::array<QLabel*, 5> make_shares(QWidget& client, const QString& name, int left) {
+// The average line, over which the panel's bar is drawn.
+QLabel* make_average(QWidget& client, const QString& name, int left) {
+    return ui::add_label(client, name, QStringLiteral("Average: 0"),
+                         ui::twips_rect(left, 4680, average_line_width, 255));
+}
+
+QLabel* make_deviation(QWidget& client, const QString& name, int left) {
+    return ui::add_label(client, name, QStringLiteral("Standard Deviation: +/- 0%"),
+                         ui::twips_rect(left, 5040, 2655, 255));
+}
+
+std::array<QLabel*, 5> make_shares(QWidget& client, const char* name, int left) {
     std::array<QLabel*, 5> shares{};
     for (int i = 0; i < 5; ++i) {
         // A, B and C on the first row, D and F under A and B.
         shares[i] =
-            make_label(client, QStringLiteral("%1(%2)").arg(name).arg(i),
-                       QString::fromLatin1(share_captions[i]) + QStringLiteral(" 0"),
-                       ui::twips_rect(left + 840 * (i % 3), 5400 + 240 * (i / 3), 855, 255));
+            ui::add_label(client, ui::indexed_name(name, i),
+                          QString::fromLatin1(share_captions[i]) + QStringLiteral(" 0"),
+                          ui::twips_rect(left + 840 * (i % 3), 5400 + 240 * (i / 3), 855, 255));
     }
     return shares;
 }
@@ -79,6 +83,16 @@ void set_bar(QLabel& bar, double percent) {
     bar.resize(ui::twips(whole(width)), bar.height());
 }
 
+void show_average(QLabel& label, QLabel& bar, double percent) {
+    label.setText(QStringLiteral("Average:") + panel_number(percent, 6) + QStringLiteral("%"));
+    set_bar(bar, percent);
+}
+
+void show_deviation(QLabel& label, double deviation) {
+    label.setText(QStringLiteral("Standard Deviation: +/-") + panel_number(deviation * 100, 6) +
+                  QStringLiteral("%"));
+}
+
 void set_shares(const std::array<QLabel*, 5>& labels, const std::array<double, 5>& shares) {
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i]->setText(QString::fromLatin1(share_captions[i]) +
@@ -93,27 +107,23 @@ bool any_student() {
 } // namespace
 
 AnalysisPanels::AnalysisPanels(QWidget& client) {
-    const QString average = QStringLiteral("Average: 0");
-    const QString deviation = QStringLiteral("Standard Deviation: +/- 0%");
-
     Label18 = make_panel(client, QStringLiteral("Label18"),
                          QStringLiteral("Individual Student Analysis"), 120, ui::student_cyan);
     Label6 = make_bar(client, QStringLiteral("Label6"), 240, QColor{192, 192, 255});
-    Label4 = make_label(client, QStringLiteral("Label4"), average,
-                        ui::twips_rect(240, 4680, average_line_width, 255));
-    Label12 = make_label(client, QStringLiteral("Label12"), QStringLiteral("Letter Grade:"),
-                         ui::twips_rect(1560, 4980, 1335, 255));
+    Label4 = make_average(client, QStringLiteral("Label4"), 240);
+    Label12 = ui::add_label(client, QStringLiteral("Label12"), QStringLiteral("Letter Grade:"),
+                            ui::twips_rect(1560, 4980, 1335, 255));
     Picture1 = new ui::PictureBox{&client};
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(ui::twips_rect(540, 5175, graph_width, graph_height));
     ui::set_background(*Picture1, ui::student_cyan);
     // Sized to their captions, and drawn over the graph's edge where the font is wide.
-    for (QLabel* mark : {make_label(client, QStringLiteral("Label15"), QStringLiteral("100%"),
-                                    ui::twips_rect(150, 5130, 0, 0)),
-                         make_label(client, QStringLiteral("Label23"), QStringLiteral("50%"),
-                                    ui::twips_rect(150, 5490, 0, 0)),
-                         make_label(client, QStringLiteral("Label24"), QStringLiteral("0%"),
-                                    ui::twips_rect(270, 5820, 0, 0))}) {
+    for (QLabel* mark : {ui::add_label(client, QStringLiteral("Label15"), QStringLiteral("100%"),
+                                       ui::twips_rect(150, 5130, 0, 0)),
+                         ui::add_label(client, QStringLiteral("Label23"), QStringLiteral("50%"),
+                                       ui::twips_rect(150, 5490, 0, 0)),
+                         ui::add_label(client, QStringLiteral("Label24"), QStringLiteral("0%"),
+                                       ui::twips_rect(270, 5820, 0, 0))}) {
         mark->adjustSize();
     }
 
@@ -121,20 +131,16 @@ AnalysisPanels::AnalysisPanels(QWidget& client) {
         make_panel(client, QStringLiteral("Label19"),
                    QStringLiteral("Individual Assignment Analysis"), 3120, ui::assignment_orange);
     Label3 = make_bar(client, QStringLiteral("Label3"), 3240, QColor{128, 255, 128});
-    Label5 = make_label(client, QStringLiteral("Label5"), average,
-                        ui::twips_rect(3240, 4680, average_line_width, 255));
-    Label11 = make_label(client, QStringLiteral("Label11"), deviation,
-                         ui::twips_rect(3240, 5040, 2655, 255));
-    Label14 = make_shares(client, QStringLiteral("Label14"), 3240);
+    Label5 = make_average(client, QStringLiteral("Label5"), 3240);
+    Label11 = make_deviation(client, QStringLiteral("Label11"), 3240);
+    Label14 = make_shares(client, "Label14", 3240);
 
     Label20 = make_panel(client, QStringLiteral("Label20"),
                          QStringLiteral("Overall Class Analysis"), 6120, Qt::white);
     Label8 = make_bar(client, QStringLiteral("Label8"), 6240, QColor{192, 192, 192});
-    Label7 = make_label(client, QStringLiteral("Label7"), average,
-                        ui::twips_rect(6240, 4680, average_line_width, 255));
-    Label13 = make_label(client, QStringLiteral("Label13"), deviation,
-                         ui::twips_rect(6240, 5040, 2655, 255));
-    Label16 = make_shares(client, QStringLiteral("Label16"), 6240);
+    Label7 = make_average(client, QStringLiteral("Label7"), 6240);
+    Label13 = make_deviation(client, QStringLiteral("Label13"), 6240);
+    Label16 = make_shares(client, "Label16", 6240);
 }
 
 void AnalysisPanels::s_analysis(std::int16_t student) {
@@ -143,8 +149,7 @@ void AnalysisPanels::s_analysis(std::int16_t student) {
     }
     selected_student = student;
     const double percent = student_average(student) * 100;
-    Label4->setText(QStringLiteral("Average:") + panel_number(percent, 6) + QStringLiteral("%"));
-    set_bar(*Label6, percent);
+    show_average(*Label4, *Label6, percent);
     const student_rec& record = students[student];
     Label18->setText(ui::to_qstring(record.first_name + " " + record.last_name));
     Label12->setText(QStringLiteral("Letter Grade: ") + ui::to_qstring(letter_grade(percent)));
@@ -162,12 +167,9 @@ void AnalysisPanels::a_analysis(std::int16_t assignment) {
     assignment_distribution(assignment, shares[0], shares[1], shares[2], shares[3], shares[4]);
     const double deviation = assignment_std_dev(assignment);
 
-    Label5->setText(QStringLiteral("Average:") + panel_number(average * 100, 6) +
-                    QStringLiteral("%"));
-    set_bar(*Label3, average * 100);
+    show_average(*Label5, *Label3, average * 100);
     Label19->setText(ui::to_qstring(asg_title[assignment]));
-    Label11->setText(QStringLiteral("Standard Deviation: +/-") + panel_number(deviation * 100, 6) +
-                     QStringLiteral("%"));
+    show_deviation(*Label11, deviation);
     set_shares(Label14, shares);
 }
 
@@ -177,10 +179,8 @@ void AnalysisPanels::c_analysis() {
     std::array<double, 5> shares{};
     class_distribution(shares[0], shares[1], shares[2], shares[3], shares[4]);
 
-    Label7->setText(QStringLiteral("Average:") + panel_number(average, 6) + QStringLiteral("%"));
-    set_bar(*Label8, average);
-    Label13->setText(QStringLiteral("Standard Deviation: +/-") + panel_number(deviation * 100, 6) +
-                     QStringLiteral("%"));
+    show_average(*Label7, *Label8, average);
+    show_deviation(*Label13, deviation);
     set_shares(Label16, shares);
 }
 

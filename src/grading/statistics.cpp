@@ -20,6 +20,21 @@ template <typename F> void for_each_counted_score(std::int16_t assignment, F f) 
     }
 }
 
+struct ScoreSum {
+    int total = 0;
+    int count = 0;
+};
+
+// The scores on the assignment that count, added up.
+ScoreSum counted_score_sum(std::int16_t assignment) {
+    ScoreSum sum;
+    for_each_counted_score(assignment, [&](std::int16_t score) {
+        sum.total += score;
+        ++sum.count;
+    });
+    return sum;
+}
+
 // Calls f(student_average(s)) for each used student.
 template <typename F> void for_each_student_average(F f) {
     for (std::int16_t s = 0; s < student_slots; ++s) {
@@ -78,30 +93,20 @@ double assignment_average(std::int16_t assignment) {
     if (asg_points[assignment] <= 0) {
         return 0;
     }
-    int score_total = 0;
-    int count = 0;
-    for_each_counted_score(assignment, [&](std::int16_t score) {
-        score_total += score;
-        ++count;
-    });
-    if (count == 0) {
+    const ScoreSum sum = counted_score_sum(assignment);
+    if (sum.count == 0) {
         return 0;
     }
-    return static_cast<double>(score_total) / (count * asg_points[assignment]);
+    return static_cast<double>(sum.total) / (sum.count * asg_points[assignment]);
 }
 
 std::int16_t assignment_mean_score(std::int16_t assignment) {
-    int score_total = 0;
-    int count = 0;
-    for_each_counted_score(assignment, [&](std::int16_t score) {
-        score_total += score;
-        ++count;
-    });
-    if (count == 0) {
+    const ScoreSum sum = counted_score_sum(assignment);
+    if (sum.count == 0) {
         return 0;
     }
     // A mean of 16-bit scores always fits 16 bits.
-    return round_to_int16(static_cast<double>(score_total) / count).value_or(0);
+    return round_to_int16(static_cast<double>(sum.total) / sum.count).value_or(0);
 }
 
 double class_average() {

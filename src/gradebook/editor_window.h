@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QCloseEvent;
+
+namespace quillmark {
+
+class Form1;
+
+// What the student and assignment editors share: a fixed-size orange window that the gradebook
+// hides itself behind, and that shows the gradebook again however it closes.
+class EditorWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    void center();
+
+protected:
+    // width and height are the client size in twips.
+    EditorWindow(Form1& gradebook, const QString& name, const QString& title, int width,
+                 int height);
+
+    // After the boxes are stored: shows and repaints the gradebook, then closes.
+    void hand_back();
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPointer<Form1> gradebook_;
+    bool stored_ = false;
+};
+
+} // namespace quillmark
