@@ -26,10 +26,14 @@ TEST_F(ClassFilesTest, ListsClassFilesOnlyInCaseInsensitiveOrder) {
         write_file(name, "");
     }
     std::filesystem::create_directory(folder() / "Folder.cls");
+    ASSERT_TRUE(create_class_file(folder(), "\x80"));
 
-    // "É" is Windows-1252 0xC9, after every ASCII letter; the Japanese name has no spelling.
-    EXPECT_EQ((Names{"A.CLS", "a.web", "B.cls", "b.cls", "c.Web", "Zeta.cls", "\xC9mile.cls"}),
+    // "€" and "É" are Windows-1252 0x80 and 0xC9, after every ASCII letter; the Japanese name
+    // has no spelling.
+    EXPECT_EQ((Names{"A.CLS", "a.web", "B.cls", "b.cls", "c.Web", "Zeta.cls", "\x80.cls",
+                     "\xC9mile.cls"}),
               list_class_files(folder()));
+    EXPECT_TRUE(std::filesystem::exists(folder() / "\xE2\x82\xAC.cls"));
     EXPECT_EQ(Names{}, list_class_files(folder() / "missing"));
 }
 

@@ -68,19 +68,37 @@ protected:
     QPointer<Form4> window_;
 };
 
-TEST_F(ClassManagerTest, ANewClassOpensEmptyWithTheInstructorTyped) {
-    write_file("Algebra.cls", "");
+TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedAndANewOneOpensEmpty) {
+    write_file("Algebra.cls", "algebra");
+    write_file("Period 3.cls", "three");
     class_manager();
     dialogs.expect_input(create_prompt, QStringLiteral("Period 1"), QString{})
         .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"), QString{});
     click("Image6");
-    EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls"}), listed());
+    EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls", "Period 3.cls"}), listed());
+
+    select(QStringLiteral("Period 3.cls"));
+    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::no, Icon::none);
+    click("Image3");
+    EXPECT_EQ("three", read_file("Period 3.cls"));
+    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::yes, Icon::none);
+    click("Image3");
+
+    select(QStringLiteral("Algebra.cls"));
+    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2"),
+                         QStringLiteral("Algebra.cls"));
+    click("Image4");
+    select(QStringLiteral("Period 2.cls"));
+    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2.cls"),
+                         QStringLiteral("Period 2.cls"));
+    click("Image4");
+    EXPECT_EQ((Names{"Period 1.cls", "Period 2.cls"}), listed());
+    EXPECT_EQ("algebra", read_file("Period 2.cls"));
 
     students[4].id_number = "left over";
     asg_points[0] = 5;
     select(QStringLiteral("Period 1.cls"));
     click("Image5");
-
     const QWidget* gradebook = testing::shown_window("Form1");
     ASSERT_NE(nullptr, gradebook);
     EXPECT_EQ(QStringLiteral("Quillmark - [Period 1.cls]"), gradebook->windowTitle());
@@ -141,30 +159,6 @@ TEST_F(ClassManagerTest, RefusalsAndCancelsLeaveEveryFileAsItWas) {
     EXPECT_EQ("kept", read_file("Period 1.cls"));
     EXPECT_EQ("algebra", read_file("Algebra.cls"));
     EXPECT_EQ("Mr. J. Park", instructor);
-}
-
-TEST_F(ClassManagerTest, DeleteAsksFirstAndRenameAddsTheClassEnding) {
-    write_file("Period 1.cls", "one");
-    write_file("Period 3.cls", "three");
-    class_manager();
-    select(QStringLiteral("Period 3.cls"));
-    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::no, Icon::none);
-    click("Image3");
-    EXPECT_EQ("three", read_file("Period 3.cls"));
-    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::yes, Icon::none);
-    click("Image3");
-
-    select(QStringLiteral("Period 1.cls"));
-    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2"),
-                         QStringLiteral("Period 1.cls"));
-    click("Image4");
-    select(QStringLiteral("Period 2.cls"));
-    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2.cls"),
-                         QStringLiteral("Period 2.cls"));
-    click("Image4");
-
-    EXPECT_EQ((Names{"Period 2.cls"}), listed());
-    EXPECT_EQ("one", read_file("Period 2.cls"));
 }
 
 TEST_F(ClassManagerTest, CaptionsFollowTheMouse) {

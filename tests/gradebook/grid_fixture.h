@@ -24,17 +24,14 @@ protected:
     }
 
     static void add_student(int slot, const std::string& first, const std::string& last,
-                            const std::string& id, const std::string& telephone = {}) {
+                            const std::string& id) {
         students[slot].first_name = first;
         students[slot].last_name = last;
         students[slot].id_number = id;
-        students[slot].telephone = telephone;
     }
-    static void add_assignment(int slot, const std::string& title, int points,
-                               const std::string& notes = {}) {
+    static void add_assignment(int slot, const std::string& title, int points) {
         asg_title[slot] = title;
         asg_points[slot] = static_cast<std::int16_t>(points);
-        asg_notes[slot] = notes;
     }
 
     // Opens the gradebook window on the class, shown and active.

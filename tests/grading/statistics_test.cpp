@@ -2,6 +2,7 @@
 #include "grading/statistics.h"
 #include "support/class_fixture.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
@@ -41,10 +42,7 @@ protected:
     // A used student with the given scores on assignments 0, 1, 2, ...
     static void add_student(std::int16_t slot, std::initializer_list<std::int16_t> scores) {
         students[slot].id_number = "ID" + std::to_string(slot);
-        std::int16_t a = 0;
-        for (std::int16_t score : scores) {
-            students[slot].scores[a++] = score;
-        }
+        std::ranges::copy(scores, students[slot].scores.begin());
     }
 
     // One assignment in slot 0 and one used student per score.
