@@ -1,9 +1,7 @@
 #include "classdata/class_data.h"
 #include "classmanager/class_manager.h"
-#include "gradebook/gradebook_window.h"
 #include "support/dialog_script.h"
 #include "ui/image_button.h"
-#include "ui/program_end.h"
 
 #include <gtest/gtest.h>
 
@@ -61,21 +59,6 @@ protected:
         }
     }
 
-    static void move_mouse(QWidget* widget, QPoint where) {
-        QMouseEvent move{QEvent::MouseMove, QPointF{where}, widget->mapToGlobal(QPointF{where}),
-                         Qt::NoButton,      Qt::NoButton,   Qt::NoModifier};
-        QApplication::sendEvent(widget, &move);
-    }
-
-    static Form1* gradebook() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* form = qobject_cast<Form1*>(window)) {
-                return form;
-            }
-        }
-        return nullptr;
-    }
-
     // The class manager closes itself once a class is open.
     bool closed() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -85,21 +68,40 @@ protected:
     QPointer<Form4> window_;
 };
 
-TEST_F(ClassManagerTest, ANewClassOpensEmptyWithTheInstructorTyped) {
-    write_file("Algebra.cls", "");
+TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedAndANewOneOpensEmpty) {
+    write_file("Algebra.cls", "algebra");
+    write_file("Period 3.cls", "three");
     class_manager();
     dialogs.expect_input(create_prompt, QStringLiteral("Period 1"), QString{})
         .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"), QString{});
     click("Image6");
-    EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls"}), listed());
+    EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls", "Period 3.cls"}), listed());
+
+    select(QStringLiteral("Period 3.cls"));
+    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::no, Icon::none);
+    click("Image3");
+    EXPECT_EQ("three", read_file("Period 3.cls"));
+    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::yes, Icon::none);
+    click("Image3");
+
+    select(QStringLiteral("Algebra.cls"));
+    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2"),
+                         QStringLiteral("Algebra.cls"));
+    click("Image4");
+    select(QStringLiteral("Period 2.cls"));
+    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2.cls"),
+                         QStringLiteral("Period 2.cls"));
+    click("Image4");
+    EXPECT_EQ((Names{"Period 1.cls", "Period 2.cls"}), listed());
+    EXPECT_EQ("algebra", read_file("Period 2.cls"));
 
     students[4].id_number = "left over";
     asg_points[0] = 5;
     select(QStringLiteral("Period 1.cls"));
     click("Image5");
-
-    ASSERT_NE(nullptr, gradebook());
-    EXPECT_EQ(QStringLiteral("Quillmark - [Period 1.cls]"), gradebook()->windowTitle());
+    const QWidget* gradebook = testing::shown_window("Form1");
+    ASSERT_NE(nullptr, gradebook);
+    EXPECT_EQ(QStringLiteral("Quillmark - [Period 1.cls]"), gradebook->windowTitle());
     EXPECT_EQ("Ms. R. Alvarez", instructor);
     EXPECT_EQ("", students[4].id_number);
     EXPECT_EQ(100, asg_points[0]);
@@ -114,95 +116,64 @@ TEST_F(ClassManagerTest, ADoubleClickOpensASavedClassAndABrokenOneIsReported) {
     dialogs.expect_message_starting(QStringLiteral("Could not read \"Broken.cls\""), Answer::ok,
                                     Icon::error);
     click("Image5");
-    EXPECT_EQ(nullptr, gradebook());
+    EXPECT_EQ(nullptr, testing::shown_window("Form1"));
     EXPECT_TRUE(window_->isVisible());
 
     select(QStringLiteral("Sample.cls"), true);
-    ASSERT_NE(nullptr, gradebook());
+    ASSERT_NE(nullptr, testing::shown_window("Form1"));
     EXPECT_EQ("Ms. R. Alvarez", instructor);
     EXPECT_EQ("Maya", students[0].first_name);
     EXPECT_TRUE(closed());
 }
 
-TEST_F(ClassManagerTest, CommandsOnAClassNeedOneSelected) {
-    write_file("Period 1.cls", "");
+TEST_F(ClassManagerTest, RefusalsAndCancelsLeaveEveryFileAsItWas) {
+    write_file("Period 1.cls", "kept");
+    write_file("Algebra.cls", "algebra");
+    instructor = "Mr. J. Park";
     class_manager();
     for (const char* button : {"Image5", "Image3", "Image4"}) {
         dialogs.expect_message(QStringLiteral("No class selected."), Answer::ok, Icon::error);
         click(button);
     }
-    EXPECT_EQ(nullptr, gradebook());
-    EXPECT_EQ((Names{"Period 1.cls"}), listed());
-}
-
-TEST_F(ClassManagerTest, CreateNeedsBothAnswersAndANewName) {
-    write_file("Period 1.cls", "kept");
-    instructor = "Mr. J. Park";
-    class_manager();
     dialogs.expect_input(create_prompt, QString{});
     click("Image6");
     dialogs.expect_input(create_prompt, QStringLiteral("Period 2"))
         .expect_input(instructor_prompt, QString{});
     click("Image6");
-    dialogs.expect_input(create_prompt, QStringLiteral("period 1"))
-        .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"))
-        .expect_message(QStringLiteral("A class named \"period 1\" already exists."), Answer::ok,
-                        Icon::error);
-    click("Image6");
+    const std::pair<QString, QString> refusals[] = {
+        {QStringLiteral("period 1"), QStringLiteral("A class named \"period 1\" already exists.")},
+        {QStringLiteral("a/b"), QStringLiteral("\"a/b\" cannot be used as a class name.")}};
+    for (const auto& [name, refusal] : refusals) {
+        dialogs.expect_input(create_prompt, name)
+            .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"))
+            .expect_message(refusal, Answer::ok, Icon::error);
+        click("Image6");
+        select(QStringLiteral("Algebra.cls"));
+        dialogs.expect_input(QStringLiteral("Rename Class?"), name)
+            .expect_message(refusal, Answer::ok, Icon::error);
+        click("Image4");
+    }
 
-    EXPECT_EQ((Names{"Period 1.cls"}), listed());
+    EXPECT_EQ(nullptr, testing::shown_window("Form1"));
+    EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls"}), listed());
     EXPECT_EQ("kept", read_file("Period 1.cls"));
+    EXPECT_EQ("algebra", read_file("Algebra.cls"));
     EXPECT_EQ("Mr. J. Park", instructor);
 }
 
-TEST_F(ClassManagerTest, DeleteAsksFirstAndRenameAddsTheClassEnding) {
-    write_file("Period 1.cls", "one");
-    write_file("Period 3.cls", "three");
-    class_manager();
-    select(QStringLiteral("Period 3.cls"));
-    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::no, Icon::none);
-    click("Image3");
-    EXPECT_EQ("three", read_file("Period 3.cls"));
-    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::yes, Icon::none);
-    click("Image3");
-
-    select(QStringLiteral("Period 1.cls"));
-    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2"),
-                         QStringLiteral("Period 1.cls"));
-    click("Image4");
-    select(QStringLiteral("Period 2.cls"));
-    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2.cls"),
-                         QStringLiteral("Period 2.cls"));
-    click("Image4");
-
-    EXPECT_EQ((Names{"Period 2.cls"}), listed());
-    EXPECT_EQ("one", read_file("Period 2.cls"));
-}
-
-TEST_F(ClassManagerTest, CaptionsFollowTheMouseAndQuitEndsTheProgram) {
-    bool ended = false;
-    ui::set_program_end_handler([&ended] { ended = true; });
+TEST_F(ClassManagerTest, CaptionsFollowTheMouse) {
     Form4& form = class_manager();
     auto* label = form.findChild<QLabel*>(QStringLiteral("Label1"));
+    const auto move_mouse = [](QWidget* widget, QPoint where) {
+        QMouseEvent move{QEvent::MouseMove, QPointF{where}, widget->mapToGlobal(QPointF{where}),
+                         Qt::NoButton,      Qt::NoButton,   Qt::NoModifier};
+        QApplication::sendEvent(widget, &move);
+    };
+    auto* image = form.findChild<ui::ImageButton*>(QStringLiteral("Image5"));
+    move_mouse(image, image->rect().center());
+    EXPECT_EQ(QStringLiteral("Open Existing Class..."), label->text());
+    move_mouse(&form, QPoint{2, 2});
     EXPECT_EQ(QString{}, label->text());
-
-    const std::pair<const char*, const char*> captions[] = {
-        {"Image5", "Open Existing Class..."}, {"Image7", "Restore Classes from Backup..."}};
-    for (const auto& [button, caption] : captions) {
-        auto* image = form.findChild<ui::ImageButton*>(QString::fromLatin1(button));
-        move_mouse(image, image->rect().center());
-        EXPECT_EQ(QString::fromLatin1(caption), label->text()) << button;
-        move_mouse(&form, QPoint{2, 2});
-        EXPECT_EQ(QString{}, label->text()) << button;
-    }
-    click("Image1");
-    click("Image7");
-    EXPECT_FALSE(ended);
-
-    click("Image2");
-    ui::set_program_end_handler({});
-    EXPECT_TRUE(ended);
-    EXPECT_TRUE(closed());
 }
 
 } // namespace

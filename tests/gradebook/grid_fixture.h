@@ -1,28 +1,47 @@
 #pragma once
 
+#include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
 #include "support/dialog_script.h"
 
 #include <stdexcept>
 #include <string>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
+#include <QTest>
 
 namespace quillmark::testing {
 
 // A gradebook over a class built straight in the class data.
 class GridTest : public GuiFixture {
 protected:
-    void SetUp() override;
+    void SetUp() override {
+        GuiFixture::SetUp();
+        clear_class();
+        class_file = "Algebra.cls";
+    }
 
     static void add_student(int slot, const std::string& first, const std::string& last,
-                            const std::string& id, const std::string& telephone = {});
-    static void add_assignment(int slot, const std::string& title, int points,
-                               const std::string& notes = {});
+                            const std::string& id) {
+        students[slot].first_name = first;
+        students[slot].last_name = last;
+        students[slot].id_number = id;
+    }
+    static void add_assignment(int slot, const std::string& title, int points) {
+        asg_title[slot] = title;
+        asg_points[slot] = static_cast<std::int16_t>(points);
+    }
 
     // Opens the gradebook window on the class, shown and active.
-    Form1& open_gradebook();
+    Form1& open_gradebook() {
+        window_ = new Form1;
+        window_->load();
+        window_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
+        return *window_;
+    }
 
     // A control of the open gradebook by its name; a missing one fails the test.
     template <class Control> Control& control(const QString& name) const {
@@ -32,11 +51,10 @@ protected:
         }
         return *found;
     }
-    QLineEdit& score_box(int k) const;
-    QString caption(const QString& label) const;
-
-    // The pointer moves over the widget, no button held.
-    static void hover(QWidget& widget);
+    QLineEdit& score_box(int k) const {
+        return control<QLineEdit>(QStringLiteral("Text1(%1)").arg(k));
+    }
+    QString caption(const QString& label) const { return control<QLabel>(label).text(); }
 
     Form1* window_ = nullptr;
 };

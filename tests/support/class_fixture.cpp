@@ -55,8 +55,4 @@ std::string ClassFixture::read_file(std::string_view name) const {
     return {std::istreambuf_iterator<char>{in}, std::istreambuf_iterator<char>{}};
 }
 
-bool ClassFixture::file_exists(std::string_view name) const {
-    return std::filesystem::exists(folder_ / std::string{name});
-}
-
 } // namespace quillmark::testing

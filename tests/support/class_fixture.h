@@ -22,7 +22,6 @@ protected:
     // Whole files of the program folder, byte for byte.
     void write_file(std::string_view name, std::string_view bytes) const;
     std::string read_file(std::string_view name) const;
-    bool file_exists(std::string_view name) const;
 
 private:
     std::filesystem::path folder_;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QWidget>
 
 namespace quillmark::testing {
 
@@ -15,25 +14,6 @@ DialogScript::~DialogScript() {
     ui::set_dialog_handler(nullptr);
 }
 
-DialogScript& DialogScript::expect_message(const QString& text, ui::Answer answer,
-                                           std::optional<ui::Icon> icon) {
-    expected_.push_back({false, false, text, answer, icon, {}, std::nullopt});
-    return *this;
-}
-
-DialogScript& DialogScript::expect_message_starting(const QString& start, ui::Answer answer,
-                                                    std::optional<ui::Icon> icon) {
-    expected_.push_back({false, true, start, answer, icon, {}, std::nullopt});
-    return *this;
-}
-
-DialogScript& DialogScript::expect_input(const QString& prompt, const QString& answer,
-                                         std::optional<QString> default_answer) {
-    expected_.push_back(
-        {true, false, prompt, ui::Answer::ok, std::nullopt, answer, std::move(default_answer)});
-    return *this;
-}
-
 void DialogScript::verify() {
     for (const Expected& box : expected_) {
         ADD_FAILURE() << "expected " << (box.is_input ? "input box" : "message")
@@ -43,7 +23,6 @@ void DialogScript::verify() {
 }
 
 ui::Answer DialogScript::message(const QString& text, ui::Icon icon, ui::Buttons buttons) {
-    last_message_ = text;
     if (expected_.empty() || expected_.front().is_input) {
         ADD_FAILURE() << "unexpected message: " << text.toStdString();
         return buttons == ui::Buttons::yes_no ? ui::Answer::no : ui::Answer::ok;
@@ -89,6 +68,15 @@ void GuiFixture::TearDown() {
         delete window.data();
     }
     ClassFixture::TearDown();
+}
+
+QWidget* shown_window(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name) && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace quillmark::testing

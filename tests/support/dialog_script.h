@@ -7,6 +7,7 @@
 #include <optional>
 
 #include <QString>
+#include <QWidget>
 
 namespace quillmark::testing {
 
@@ -21,17 +22,22 @@ public:
 
     // A message box with exactly this text (and this icon, when given), answered so.
     DialogScript& expect_message(const QString& text, ui::Answer answer = ui::Answer::ok,
-                                 std::optional<ui::Icon> icon = std::nullopt);
-    // A message box whose text starts so; its full text is kept in last_message().
+                                 std::optional<ui::Icon> icon = std::nullopt) {
+        return add({false, false, text, answer, icon, {}, std::nullopt});
+    }
+    // A message box whose text starts so.
     DialogScript& expect_message_starting(const QString& start, ui::Answer answer = ui::Answer::ok,
-                                          std::optional<ui::Icon> icon = std::nullopt);
+                                          std::optional<ui::Icon> icon = std::nullopt) {
+        return add({false, true, start, answer, icon, {}, std::nullopt});
+    }
     DialogScript& expect_input(const QString& prompt, const QString& answer,
-                               std::optional<QString> default_answer = std::nullopt);
+                               std::optional<QString> default_answer = std::nullopt) {
+        return add({true, false, prompt, ui::Answer::ok, std::nullopt, answer, default_answer});
+    }
 
     // Fails the test for every expected box that has not come; forgets them.
     void verify();
     bool done() const { return expected_.empty(); }
-    const QString& last_message() const { return last_message_; }
 
     ui::Answer message(const QString& text, ui::Icon icon, ui::Buttons buttons) override;
     QString input(const QString& prompt, const QString& default_answer) override;
@@ -47,8 +53,12 @@ private:
         std::optional<QString> default_answer;
     };
 
+    DialogScript& add(Expected box) {
+        expected_.push_back(std::move(box));
+        return *this;
+    }
+
     std::deque<Expected> expected_;
-    QString last_message_;
 };
 
 // A class fixture with a dialog script; closes and deletes every window after the test.
@@ -58,5 +68,8 @@ protected:
 
     DialogScript dialogs;
 };
+
+// The shown top-level window with this object name ("Form1", ...), or nullptr.
+QWidget* shown_window(const char* name);
 
 } // namespace quillmark::testing

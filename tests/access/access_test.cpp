@@ -1,0 +1,140 @@
+#include "access/console_lock.h"
+#include "access/logon_window.h"
+#include "access/program_start.h"
+#include "classdata/class_data.h"
+#include "gradebook/gradebook_window.h"
+#include "support/dialog_script.h"
+#include "ui/clock.h"
+#include "ui/program_end.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QTest>
+
+namespace quillmark {
+namespace {
+
+using testing::shown_window;
+
+const QDateTime clock_moment{QDate{2024, 3, 5}, QTime{14, 7, 9}};
+const QString question = QStringLiteral("Would you like to password protect your class data? If "
+                                        "you choose 'No', you may enable this feature at a later "
+                                        "time.");
+const QString first_prompt = QStringLiteral("Please enter a password:");
+const QString second_prompt = QStringLiteral("Please re-enter your password for confirmation:");
+const QString incorrect = QStringLiteral("Incorrect Password. Please try again.");
+
+// A clock that always tells clock_moment, and a program end that only counts.
+class AccessTest : public testing::GuiFixture {
+protected:
+    void SetUp() override {
+        GuiFixture::SetUp();
+        ui::set_clock([] { return clock_moment; });
+        ui::set_program_end_handler([this] { ++program_ends; });
+    }
+    void TearDown() override {
+        GuiFixture::TearDown();
+        ui::set_clock({});
+        ui::set_program_end_handler({});
+    }
+
+    unsigned permissions(std::string_view name) const {
+        struct stat status {};
+        EXPECT_EQ(0, ::stat((folder() / name).c_str(), &status)) << name;
+        return status.st_mode & 0777U;
+    }
+
+    static void enter_password(QWidget& window, const QString& text) {
+        auto* entry = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        QTest::keyClicks(entry, text);
+        QTest::keyClick(entry, Qt::Key_Return);
+    }
+
+    int program_ends = 0;
+};
+
+TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpensAndWithOneTheLogOn) {
+    dialogs.expect_message(question, ui::Answer::no, ui::Icon::none);
+    start_program();
+    dialogs.verify();
+    EXPECT_EQ("zxqv\r\n", read_file("qmk.dat"));
+    delete shown_window("Form4");
+
+    start_program();
+    EXPECT_EQ(nullptr, shown_window("Form7"));
+    EXPECT_NE(nullptr, shown_window("Form4"));
+    delete shown_window("Form4");
+
+    write_file("qmk.dat", "Secret\r\n");
+    start_program();
+    EXPECT_NE(nullptr, shown_window("Form7"));
+    EXPECT_EQ(nullptr, shown_window("Form4"));
+}
+
+TEST_F(AccessTest, MismatchedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {
+    dialogs.expect_message(question, ui::Answer::yes, ui::Icon::none)
+        .expect_input(first_prompt, QStringLiteral("one"), QString{})
+        .expect_input(second_prompt, QStringLiteral("two"), QString{})
+        .expect_message(QStringLiteral("Passwords do not match!"), ui::Answer::ok, ui::Icon::error)
+        .expect_input(first_prompt, QString{})
+        .expect_input(second_prompt, QString{})
+        .expect_message(QStringLiteral("Password set successfully."), ui::Answer::ok,
+                        ui::Icon::information);
+    start_program();
+    EXPECT_EQ("\r\n", read_file("qmk.dat"));
+    EXPECT_EQ(0600U, permissions("qmk.dat"));
+    QWidget* logon = shown_window("Form7");
+    ASSERT_NE(nullptr, logon);
+    EXPECT_TRUE(logon->findChild<QWidget*>(QStringLiteral("Image2"))->isVisible());
+
+    enter_password(*logon, QString{});
+    EXPECT_NE(nullptr, shown_window("Form4"));
+    EXPECT_EQ(nullptr, shown_window("Form7"));
+}
+
+TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
+    password = "Secret";
+    auto* logon = new Form7;
+    logon->load();
+    dialogs.expect_message(incorrect, ui::Answer::ok, ui::Icon::exclamation)
+        .expect_message(incorrect, ui::Answer::ok, ui::Icon::exclamation);
+    enter_password(*logon, QStringLiteral("secret"));
+    // The entry takes 20 characters, so a longer text never gets through whole.
+    enter_password(*logon, QStringLiteral("a,bcdefghijklmnopqrstu"));
+    dialogs.verify();
+
+    const QLocale locale = QLocale::system();
+    const std::string when = (locale.toString(clock_moment.date(), QLocale::ShortFormat) + " " +
+                              locale.toString(clock_moment, locale.timeFormat(QLocale::LongFormat)))
+                                 .toStdString();
+    EXPECT_EQ(when + " secret\r\n" + when + " a,bcdefghijklmnopqrs\r\n", read_file("qmk.els"));
+    EXPECT_EQ(0600U, permissions("qmk.els"));
+
+    // Each comma starts a line of its own.
+    const std::string shown = "Failed Log-on Attempts:\n\n" + when + " secret\r\n" + when +
+                              " a\r\nbcdefghijklmnopqrs\r\n";
+    dialogs.expect_message(QString::fromStdString(shown), ui::Answer::ok, ui::Icon::exclamation);
+    enter_password(*logon, QStringLiteral("Secret"));
+    EXPECT_FALSE(std::filesystem::exists(folder() / "qmk.els"));
+    EXPECT_EQ(nullptr, shown_window("Form7"));
+    EXPECT_NE(nullptr, shown_window("Form4"));
+}
+
+TEST_F(AccessTest, ALockedConsoleHidesQuitAndRefusesToClose) {
+    password = "Secret";
+    auto* gradebook = new Form1;
+    gradebook->show();
+    lock_console(*gradebook);
+    EXPECT_FALSE(gradebook->isVisible());
+    QWidget* logon = shown_window("Form7");
+    ASSERT_NE(nullptr, logon);
+    EXPECT_TRUE(logon->findChild<QWidget*>(QStringLiteral("Image2"))->isHidden());
+    EXPECT_FALSE(logon->close());
+    EXPECT_EQ(0, program_ends);
+}
+
+} // namespace
+} // namespace quillmark
