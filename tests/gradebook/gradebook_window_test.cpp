@@ -2,6 +2,7 @@
 #include "grid_fixture.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -203,6 +204,40 @@ TEST_F(GradebookWindowTest, CellsWithoutStudentOrAssignmentTakeNoScore) {
     QTest::mouseClick(&score_box(10), Qt::LeftButton);
     EXPECT_TRUE(dialogs.done());
     EXPECT_EQ(&control<QLineEdit>(QStringLiteral("text3(1)")), QApplication::focusWidget());
+}
+
+TEST_F(GradebookWindowTest, AClickedScoreIsReplacedByWhatIsTyped) {
+    students[0].scores[0] = 17;
+    open_gradebook();
+    QTest::mouseClick(&score_box(0), Qt::LeftButton);
+    QTest::keyClicks(&score_box(0), QStringLiteral("12"));
+    EXPECT_EQ(12, students[0].scores[0]);
+}
+
+TEST_F(GradebookWindowTest, TheWindowTitleTellsWhatThePointerIsOver) {
+    asg_notes[0] = "Chapter 1";
+    students[0].telephone = "555-0100";
+    Form1& gradebook = open_gradebook();
+    const auto hover = [](QWidget& widget) {
+        const QPointF inside{widget.rect().center()};
+        QMouseEvent move{QEvent::MouseMove, inside,       widget.mapToGlobal(inside),
+                         Qt::NoButton,      Qt::NoButton, Qt::NoModifier};
+        QApplication::sendEvent(&widget, &move);
+    };
+
+    hover(title_box(0));
+    EXPECT_EQ(QStringLiteral("Quillmark (Notes: Chapter 1)"), gradebook.windowTitle());
+    hover(title_box(1));
+    EXPECT_EQ(QStringLiteral("Quillmark"), gradebook.windowTitle());
+    hover(name_box(0));
+    EXPECT_EQ(QStringLiteral("Quillmark     (Name: Ada Lovelace           ID #: A1          "
+                             "Tel #: 555-0100)"),
+              gradebook.windowTitle());
+    hover(name_box(1));
+    EXPECT_EQ(QStringLiteral("Quillmark     (Name:             ID #:           Tel #: )"),
+              gradebook.windowTitle());
+    hover(control<QWidget>(QStringLiteral("Image1")));
+    EXPECT_EQ(QStringLiteral("Quillmark - [Algebra.cls]"), gradebook.windowTitle());
 }
 
 } // namespace
