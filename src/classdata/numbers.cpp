@@ -1,7 +1,7 @@
 #include "classdata/numbers.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -53,10 +53,23 @@ std::size_t number_prefix(std::string_view text) {
     return i;
 }
 
+// The value of a text that number_prefix accepted whole. from_chars reads a full stop whatever
+// the system's locale says, where strtod would follow it.
 double to_double(std::string_view number) {
-    // strtod needs a terminated string; it also reads inf and nan, which the prefix excludes.
-    const std::string terminated{number};
-    return std::strtod(terminated.c_str(), nullptr);
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || negative) {
+        number.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too small to hold reads as 0, too large as infinite, which no whole number takes.
+        const bool tiny = number.starts_with('.') || number.starts_with("0.") ||
+                          number.find("e-") != std::string_view::npos ||
+                          number.find("E-") != std::string_view::npos;
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -value : value;
 }
 
 } // namespace

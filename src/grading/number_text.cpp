@@ -1,8 +1,9 @@
 #include "grading/number_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <iterator>
+#include <string>
 
 namespace quillmark {
 
@@ -10,14 +11,17 @@ std::string number_text(double value) {
     if (value == 0.0 || !std::isfinite(value)) {
         return " 0";
     }
-    // "%.14e" rounds to 15 significant digits; the exponent it reports is that of the rounded
-    // value, so a carry into a new digit (9.999...96 -> 1E+01) already moves it.
+    // Scientific form with 14 decimals rounds to 15 significant digits; the exponent it reports
+    // is that of the rounded value, so a carry into a new digit (9.999...96 -> 1E+01) already
+    // moves it. to_chars writes a full stop whatever the system's locale says.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    const std::string scientific = buffer;
+    char* end = std::to_chars(std::begin(buffer), std::end(buffer), std::fabs(value),
+                              std::chars_format::scientific, 14)
+                    .ptr;
+    const std::string scientific(std::begin(buffer), end);
     const std::size_t e = scientific.find('e');
     std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);
-    const int exponent = std::atoi(scientific.c_str() + e + 1);
+    const int exponent = std::stoi(scientific.substr(e + 1));
     digits.erase(digits.find_last_not_of('0') + 1);
 
     std::string text = value < 0 ? "-" : " ";

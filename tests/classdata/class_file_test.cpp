@@ -118,7 +118,7 @@ TEST_F(ClassFileTest, ReadingIsLenientWhereTheFormatAllows) {
          "",       "",       "bsb001", " 0 ",    " 18.5 ", " 1 ",    "5",      "esb001",   " 4.4 ",
          "Ann",    "esb001", "1",      "esd000", "",       "",       "x",      "1",        "19.5",
          "2",      "abc",    "esb001", "esd000", "x",      " 1 ",    "Quiz",   "notes",    "  2 0",
-         "ead002", "x",      "TRUE",   " -1 ",   "1",      "2",      "3",      "4",        "5",
+         "ead002", "x",      "TRUE",   " -1 ",   "1",      "2",      "3",      "4",        "1e-999",
          "6",      "7",      "8",      "9",      "10",     "11",     "12",     "99999999", "Maybe"},
         "\n")));
     EXPECT_EQ("esd000", instructor);
@@ -131,6 +131,7 @@ TEST_F(ClassFileTest, ReadingIsLenientWhereTheFormatAllows) {
     EXPECT_EQ(20, asg_points[1]);
     EXPECT_TRUE(use_plus);
     EXPECT_TRUE(use_minus);
+    EXPECT_EQ(0, grade_scale[4]);
     EXPECT_EQ(12, grade_scale[11]);
     EXPECT_EQ(0, grade_scale[12]);
 }
@@ -147,6 +148,7 @@ TEST_F(ClassFileTest, UnreadableFilesNameTheLineAndChangeNothing) {
         {with_line(13, " 201 "), "line 13: assignment number 201 is out of range"},
         {with_line(14, "-32769"), "line 14: the number is outside -32768 to 32767"},
         {with_line(26, "32767.5"), "line 26: the number is outside -32768 to 32767"},
+        {with_line(27, " 1e999 "), "line 27: the number is outside -32768 to 32767"},
         {with_line(25, "Maybe"), "line 25: expected True or False"},
         // A marker with a blank after it is no marker.
         {with_line(16, "esd000 "), "line 39: the file ends too early"},
@@ -191,9 +193,23 @@ TEST_F(ClassFileTest, AFailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(old_bytes, read_file("Period 1.cls"));
     EXPECT_EQ(1, files());
 
-    ASSERT_TRUE(save_class(folder() / "Period 1.cls"));
+    // A read-only class is left alone; otherwise the file keeps its permissions.
+    const auto file = folder() / "Period 1.cls";
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    EXPECT_EQ("Could not save \"Period 1.cls\": the file is read-only.",
+              save_class(file).message());
+    EXPECT_EQ(old_bytes, read_file("Period 1.cls"));
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    ASSERT_TRUE(save_class(file));
     EXPECT_EQ(written(), read_file("Period 1.cls"));
+    EXPECT_EQ(std::filesystem::perms{0640}, std::filesystem::status(file).permissions());
     EXPECT_EQ(1, files());
+
+    // Any name the folder takes can be saved under, however long.
+    const std::string longest(251, 'x');
+    EXPECT_TRUE(save_class(folder() / (longest + ".cls")));
 }
 
 } // namespace
