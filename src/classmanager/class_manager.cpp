@@ -11,6 +11,8 @@
 #include "ui/program_end.h"
 #include "ui/text.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -117,8 +119,14 @@ void Form4::open_button() {
         return;
     }
     if (const Result opened = open_class(*file); !opened) {
+        const std::string name = *file;
         ui::msgbox(ui::to_qstring(opened.message()), ui::Icon::error, ui::Buttons::ok, this);
+        // The file may have gone; one still listed stays selected.
         refresh_files();
+        const auto listed = std::find(files_.begin(), files_.end(), name);
+        if (listed != files_.end()) {
+            File1->setCurrentRow(static_cast<int>(listed - files_.begin()));
+        }
         return;
     }
     auto* gradebook = new Form1;

@@ -8,6 +8,7 @@
 #include "ui/text.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 
 namespace quillmark {
 
@@ -37,10 +38,18 @@ bool Form1::save_before_close() {
     if (saved) {
         return true;
     }
-    return ui::msgbox(ui::to_qstring(saved.message()) +
-                          QStringLiteral("\n\nClose the class anyway and lose the changes made "
-                                         "since it was last saved?"),
-                      ui::Icon::exclamation, ui::Buttons::yes_no, this) == ui::Answer::yes;
+    // No tick may stack its own report on the question; the teacher has just been told.
+    Timer1->stop();
+    save_failure_reported = true;
+    const bool close_anyway =
+        ui::msgbox(ui::to_qstring(saved.message()) +
+                       QStringLiteral("\n\nClose the class anyway and lose the changes made "
+                                      "since it was last saved?"),
+                   ui::Icon::exclamation, ui::Buttons::yes_no, this) == ui::Answer::yes;
+    if (!close_anyway) {
+        Timer1->start();
+    }
+    return close_anyway;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -118,6 +118,11 @@ TEST_F(ClassManagerTest, ADoubleClickOpensASavedClassAndABrokenOneIsReported) {
     click("Image5");
     EXPECT_EQ(nullptr, testing::shown_window("Form1"));
     EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(QStringLiteral("Broken.cls"),
+              window_->findChild<QListWidget*>(QStringLiteral("File1"))
+                  ->selectedItems()
+                  .value(0)
+                  ->text());
 
     select(QStringLiteral("Sample.cls"), true);
     ASSERT_NE(nullptr, testing::shown_window("Form1"));
