@@ -1,6 +1,7 @@
 #include "access/logon_window.h"
 
 #include "access/failed_logon_log.h"
+#include "access/password_setup.h"
 #include "access/program_start.h"
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
@@ -55,7 +56,8 @@ Form7::Form7(Form1* gradebook)
 
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setEchoMode(QLineEdit::Password);
-    Text1->setMaxLength(20);
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    Text1->setMaxLength(max_password_length);
     Text1->setGeometry(80, 28, 168, 24);
 
     Image1->setGeometry(256, 24, icon_size, icon_size);
@@ -84,8 +86,11 @@ void Form7::center() {
 }
 
 void Form7::pok() {
-    const std::string typed = ui::from_qstring(Text1->text());
-    if (typed != password) {
+    const QString entry = Text1->text();
+    const std::string typed = ui::from_qstring(entry);
+    // An entry the password's encoding cannot hold is never the password, even when its "?"
+    // replacements would match.
+    if (typed != password || ui::to_qstring(typed) != entry) {
         ui::msgbox(QStringLiteral("Incorrect Password. Please try again."), ui::Icon::exclamation,
                    ui::Buttons::ok, this);
         // The log only reports; it never decides a log-on.

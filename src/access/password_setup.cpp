@@ -10,6 +10,12 @@
 namespace quillmark {
 namespace {
 
+// Characters the password file cannot hold would be stored as "?", and a run of "?" would then
+// log on.
+bool survives_cp1252(const QString& text) {
+    return ui::to_qstring(ui::from_qstring(text)) == text;
+}
+
 // Returns whether the file keeps the password; the run uses it either way.
 bool store_password(const std::string& text) {
     password = text;
@@ -42,10 +48,19 @@ void password_setup() {
         typed = ui::inputbox(QStringLiteral("Please enter a password:"));
         const QString confirmed =
             ui::inputbox(QStringLiteral("Please re-enter your password for confirmation:"));
-        if (typed == confirmed) {
+        if (typed != confirmed) {
+            ui::msgbox(QStringLiteral("Passwords do not match!"), ui::Icon::error);
+        } else if (!survives_cp1252(typed)) {
+            ui::msgbox(QStringLiteral("Passwords can only use the letters, digits and signs of "
+                                      "Western European languages. Please choose another "
+                                      "password."),
+                       ui::Icon::error);
+        } else if (typed.size() > max_password_length) {
+            ui::msgbox(QStringLiteral("Passwords can be at most 20 characters long."),
+                       ui::Icon::error);
+        } else {
             break;
         }
-        ui::msgbox(QStringLiteral("Passwords do not match!"), ui::Icon::error);
     }
     if (store_password(ui::from_qstring(typed))) {
         ui::msgbox(QStringLiteral("Password set successfully."), ui::Icon::information);

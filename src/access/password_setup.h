@@ -3,9 +3,13 @@
 // Asking for, storing and changing the program's password.
 namespace quillmark {
 
+// The log-on entry takes no more characters, so the set-up refuses longer passwords.
+constexpr int max_password_length = 20;
+
 // Sets password from the password file; when no choice is made yet, asks whether to have a
-// password at all and stores the answer. When the file cannot be written the user is told, and
-// the answer still holds for this run.
+// password at all and stores the answer. Answers the password file cannot hold, or longer than
+// max_password_length, are refused and asked for again. When the file cannot be written the user is
+// told, and the answer still holds for this run.
 void password_setup();
 
 // Throws the stored choice away, without asking for the old password, and asks again.

@@ -74,11 +74,21 @@ TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpensAndWithOneTheLogOn) {
     EXPECT_EQ(nullptr, shown_window("Form4"));
 }
 
-TEST_F(AccessTest, MismatchedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {
+TEST_F(AccessTest, RefusedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {
+    const QString cyrillic = QStringLiteral("\u043f\u0430\u0440\u043e\u043b\u044c");
+    const QString too_long = QStringLiteral("abcdefghijklmnopqrstu");
     dialogs.expect_message(question, ui::Answer::yes, ui::Icon::none)
         .expect_input(first_prompt, QStringLiteral("one"), QString{})
         .expect_input(second_prompt, QStringLiteral("two"), QString{})
         .expect_message(QStringLiteral("Passwords do not match!"), ui::Answer::ok, ui::Icon::error)
+        .expect_input(first_prompt, cyrillic)
+        .expect_input(second_prompt, cyrillic)
+        .expect_message_starting(QStringLiteral("Passwords can only use"), ui::Answer::ok,
+                                 ui::Icon::error)
+        .expect_input(first_prompt, too_long)
+        .expect_input(second_prompt, too_long)
+        .expect_message(QStringLiteral("Passwords can be at most 20 characters long."),
+                        ui::Answer::ok, ui::Icon::error)
         .expect_input(first_prompt, QString{})
         .expect_input(second_prompt, QString{})
         .expect_message(QStringLiteral("Password set successfully."), ui::Answer::ok,
@@ -123,8 +133,8 @@ TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
     EXPECT_NE(nullptr, shown_window("Form4"));
 }
 
-TEST_F(AccessTest, ALockedConsoleHidesQuitAndRefusesToClose) {
-    password = "Secret";
+TEST_F(AccessTest, ALockedConsoleHidesQuitAndRefusesToCloseOrAForeignEntry) {
+    password = "??????";
     auto* gradebook = new Form1;
     gradebook->show();
     lock_console(*gradebook);
@@ -134,6 +144,16 @@ TEST_F(AccessTest, ALockedConsoleHidesQuitAndRefusesToClose) {
     EXPECT_TRUE(logon->findChild<QWidget*>(QStringLiteral("Image2"))->isHidden());
     EXPECT_FALSE(logon->close());
     EXPECT_EQ(0, program_ends);
+
+    // Cyrillic letters would reach the password's encoding as "?" each.
+    auto* entry = logon->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QTest::sendKeyEvent(QTest::Click, entry, Qt::Key_unknown,
+                        QStringLiteral("\u043f\u0430\u0440\u043e\u043b\u044c"), Qt::NoModifier);
+    EXPECT_EQ(QStringLiteral("******"), entry->displayText());
+    dialogs.expect_message(incorrect, ui::Answer::ok, ui::Icon::exclamation);
+    QTest::keyClick(entry, Qt::Key_Return);
+    dialogs.verify();
+    EXPECT_FALSE(gradebook->isVisible());
 }
 
 } // namespace
