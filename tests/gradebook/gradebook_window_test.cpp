@@ -178,6 +178,19 @@ TEST_F(GradebookWindowTest, TextThatIsNoScoreIsRefusedAndNothingStored) {
     EXPECT_EQ(7, students[0].scores[0]);
 }
 
+TEST_F(GradebookWindowTest, LabelsShowClassDataAsPlainText) {
+    add_assignment(0, "<b>Unit 3</b> test", 10);
+    add_student(0, "<i>Ada</i>", "Lovelace", "A1");
+    Form1& window = open_gradebook();
+    window.a_analysis(0);
+    window.s_analysis(0);
+
+    for (const char* name : {"Label19", "Label18"}) {
+        EXPECT_EQ(Qt::PlainText, control<QLabel>(QLatin1String{name}).textFormat()) << name;
+    }
+    EXPECT_EQ(QStringLiteral("<b>Unit 3</b> test"), caption(QStringLiteral("Label19")));
+}
+
 TEST_F(GradebookWindowTest, EnterMovesDownTheColumnAndFromTheBottomRowToTheTop) {
     add_student(1, "First", "Last", "S1");
     add_assignment(5, "Essay", 100);
