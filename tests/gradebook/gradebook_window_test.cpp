@@ -178,6 +178,24 @@ TEST_F(GradebookWindowTest, TextThatIsNoScoreIsRefusedAndNothingStored) {
     EXPECT_EQ(7, students[0].scores[0]);
 }
 
+TEST_F(GradebookWindowTest, ScrollingLeavesTheScoreBoxSoTypingReachesNoOtherStudent) {
+    add_student(1, "Grace", "Hopper", "G1");
+    students[1].scores[0] = 50;
+    open_gradebook();
+    QLineEdit& box = score_box(0);
+    box.setFocus();
+    retype(box, QStringLiteral("7"));
+
+    control<QScrollBar>(QStringLiteral("VScroll1")).setValue(1);
+    // Left as for a click elsewhere: the panels show the cell it was over.
+    EXPECT_EQ(QStringLiteral("Ada Lovelace"), caption(QStringLiteral("Label18")));
+    EXPECT_EQ(QStringLiteral("50"), box.text());
+    // Wherever the keyboard goes now.
+    QTest::keyClicks(nullptr, QStringLiteral("9"));
+    EXPECT_EQ(7, students[0].scores[0]);
+    EXPECT_EQ(50, students[1].scores[0]);
+}
+
 TEST_F(GradebookWindowTest, LabelsShowClassDataAsPlainText) {
     add_assignment(0, "<b>Unit 3</b> test", 10);
     add_student(0, "<i>Ada</i>", "Lovelace", "A1");
