@@ -178,6 +178,37 @@ TEST_F(GradebookWindowTest, TextThatIsNoScoreIsRefusedAndNothingStored) {
     EXPECT_EQ(7, students[0].scores[0]);
 }
 
+TEST_F(GradebookWindowTest, LongStoredScoresShowWholeWhileTypingStopsAtFourCharacters) {
+    students[0].scores[0] = 12345;
+    add_assignment(1, "Fine", 10);
+    students[0].scores[1] = -1000;
+    Form1& window = open_gradebook();
+
+    EXPECT_EQ(QStringLiteral("12345"), score_box(0).text());
+    EXPECT_EQ(QStringLiteral("-1000"), score_box(1).text());
+    score_box(0).setFocus();
+    score_box(1).setFocus();
+    score_box(2).setFocus();
+    window.render_data();
+    EXPECT_EQ(12345, students[0].scores[0]);
+    EXPECT_EQ(-1000, students[0].scores[1]);
+    EXPECT_EQ(QStringLiteral("-1000"), score_box(1).text());
+
+    // A long score may be shortened but not lengthened.
+    QLineEdit& fine = score_box(1);
+    fine.setFocus();
+    QTest::keyClick(&fine, Qt::Key_End);
+    QTest::keyClicks(&fine, QStringLiteral("0"));
+    EXPECT_EQ(QStringLiteral("-1000"), fine.text());
+    EXPECT_EQ(-1000, students[0].scores[1]);
+
+    QLineEdit& box = score_box(0);
+    box.setFocus();
+    retype(box, QStringLiteral("98765"));
+    EXPECT_EQ(QStringLiteral("9876"), box.text());
+    EXPECT_EQ(9876, students[0].scores[0]);
+}
+
 TEST_F(GradebookWindowTest, ScrollingLeavesTheScoreBoxSoTypingReachesNoOtherStudent) {
     add_student(1, "Grace", "Hopper", "G1");
     students[1].scores[0] = 50;
