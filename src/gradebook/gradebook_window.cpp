@@ -72,6 +72,14 @@ void show_text(QPlainTextEdit& box, const QString& text) {
     }
 }
 
+// The scroll bars take no focus, so a focused score box would keep it while the grid moves
+// another cell under it: it is left first, for the cell it was over.
+void leave_score_box(const QWidget& window) {
+    if (auto* box = qobject_cast<ScoreBox*>(window.focusWidget())) {
+        box->clearFocus();
+    }
+}
+
 // " 100 pts.": the sign's place holds a blank for a value that is not negative.
 QString points_caption(std::int16_t points) {
     return (points < 0 ? QString{} : QStringLiteral(" ")) + QString::number(points) +
@@ -185,6 +193,7 @@ void Form1::build_grid() {
     VScroll1->setValue(top_student);
     top_student = static_cast<std::int16_t>(VScroll1->value());
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+        leave_score_box(*this);
         top_student = static_cast<std::int16_t>(value);
         render_data();
     });
@@ -197,6 +206,7 @@ void Form1::build_grid() {
     HScroll1->setValue(left_assignment);
     left_assignment = static_cast<std::int16_t>(HScroll1->value());
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+        leave_score_box(*this);
         left_assignment = static_cast<std::int16_t>(value);
         render_data();
     });

@@ -6,15 +6,39 @@
 #include "ui/layout.h"
 #include "ui/text.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QValidator>
 
 namespace quillmark {
 namespace {
 
 const QString excused_text = QStringLiteral("E");
+
+QString score_text(std::int16_t score) {
+    return score == excused ? excused_text : QString::number(score);
+}
+
+// Typing stops at four characters, or at the length of the cell's stored score where a class
+// file held a longer one: a maximum length would cut that score whenever the repaint writes it.
+// As the score follows the typing, a long one may be shortened but never lengthened.
+class TypingLimit : public QValidator {
+public:
+    explicit TypingLimit(ScoreBox& box)
+        : QValidator{&box}
+        , box_{box} {}
+
+    State validate(QString& input, int&) const override {
+        const QString stored = score_text(students[box_.student()].scores[box_.assignment()]);
+        return input.size() > std::max(qsizetype{4}, stored.size()) ? Invalid : Acceptable;
+    }
+
+private:
+    const ScoreBox& box_;
+};
 
 // Focus that leaves for a message box, a menu or another application comes back to the same
 // box; the grid does not count it as leaving the box.
@@ -36,7 +60,7 @@ ScoreBox::ScoreBox(int index, QWidget* parent)
     : QLineEdit{parent}
     , index_{index} {
     setObjectName(QStringLiteral("Text1(%1)").arg(index));
-    setMaxLength(4);
+    setValidator(new TypingLimit{*this});
     setFont(ui::sans_serif(8.25, true));
     setFocusPolicy(Qt::ClickFocus);
     ui::set_background(*this, Qt::white);
@@ -65,8 +89,7 @@ void ScoreBox::render() {
         }
         return;
     }
-    const std::int16_t score = students[student()].scores[assignment()];
-    setText(score == excused ? excused_text : QString::number(score));
+    setText(score_text(students[student()].scores[assignment()]));
 }
 
 void ScoreBox::focusInEvent(QFocusEvent* event) {

@@ -10,7 +10,8 @@ namespace quillmark {
 // of student top_student + row and assignment left_assignment + column. Every change of its
 // text, typed or written by the repaint, is checked and stored into that score at once: "E"
 // stores the excused mark, a number is rounded to a whole one, an empty box stores nothing,
-// and anything else is refused with a message and emptied.
+// and anything else is refused with a message and emptied. Typing stops at four characters; a
+// longer stored score still shows whole.
 class ScoreBox : public QLineEdit {
     Q_OBJECT
 

@@ -20,6 +20,8 @@ QLabel* add_label(QWidget& parent, const QString& name, const QString& caption,
                   const QRect& place) {
     auto* label = new QLabel{caption, &parent};
     label->setObjectName(name);
+    // Labels show class data, which must never be read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
     return label;
 }

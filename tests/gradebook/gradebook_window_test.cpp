@@ -178,6 +178,68 @@ TEST_F(GradebookWindowTest, TextThatIsNoScoreIsRefusedAndNothingStored) {
     EXPECT_EQ(7, students[0].scores[0]);
 }
 
+TEST_F(GradebookWindowTest, LongStoredScoresShowWholeWhileTypingStopsAtFourCharacters) {
+    students[0].scores[0] = 12345;
+    add_assignment(1, "Fine", 10);
+    students[0].scores[1] = -1000;
+    Form1& window = open_gradebook();
+
+    EXPECT_EQ(QStringLiteral("12345"), score_box(0).text());
+    EXPECT_EQ(QStringLiteral("-1000"), score_box(1).text());
+    score_box(0).setFocus();
+    score_box(1).setFocus();
+    score_box(2).setFocus();
+    window.render_data();
+    EXPECT_EQ(12345, students[0].scores[0]);
+    EXPECT_EQ(-1000, students[0].scores[1]);
+    EXPECT_EQ(QStringLiteral("-1000"), score_box(1).text());
+
+    // A long score may be shortened but not lengthened.
+    QLineEdit& fine = score_box(1);
+    fine.setFocus();
+    QTest::keyClick(&fine, Qt::Key_End);
+    QTest::keyClicks(&fine, QStringLiteral("0"));
+    EXPECT_EQ(QStringLiteral("-1000"), fine.text());
+    EXPECT_EQ(-1000, students[0].scores[1]);
+
+    QLineEdit& box = score_box(0);
+    box.setFocus();
+    retype(box, QStringLiteral("98765"));
+    EXPECT_EQ(QStringLiteral("9876"), box.text());
+    EXPECT_EQ(9876, students[0].scores[0]);
+}
+
+TEST_F(GradebookWindowTest, ScrollingLeavesTheScoreBoxSoTypingReachesNoOtherStudent) {
+    add_student(1, "Grace", "Hopper", "G1");
+    students[1].scores[0] = 50;
+    open_gradebook();
+    QLineEdit& box = score_box(0);
+    box.setFocus();
+    retype(box, QStringLiteral("7"));
+
+    control<QScrollBar>(QStringLiteral("VScroll1")).setValue(1);
+    // Left as for a click elsewhere: the panels show the cell it was over.
+    EXPECT_EQ(QStringLiteral("Ada Lovelace"), caption(QStringLiteral("Label18")));
+    EXPECT_EQ(QStringLiteral("50"), box.text());
+    // Wherever the keyboard goes now.
+    QTest::keyClicks(nullptr, QStringLiteral("9"));
+    EXPECT_EQ(7, students[0].scores[0]);
+    EXPECT_EQ(50, students[1].scores[0]);
+}
+
+TEST_F(GradebookWindowTest, LabelsShowClassDataAsPlainText) {
+    add_assignment(0, "<b>Unit 3</b> test", 10);
+    add_student(0, "<i>Ada</i>", "Lovelace", "A1");
+    Form1& window = open_gradebook();
+    window.a_analysis(0);
+    window.s_analysis(0);
+
+    for (const char* name : {"Label19", "Label18"}) {
+        EXPECT_EQ(Qt::PlainText, control<QLabel>(QLatin1String{name}).textFormat()) << name;
+    }
+    EXPECT_EQ(QStringLiteral("<b>Unit 3</b> test"), caption(QStringLiteral("Label19")));
+}
+
 TEST_F(GradebookWindowTest, EnterMovesDownTheColumnAndFromTheBottomRowToTheTop) {
     add_student(1, "First", "Last", "S1");
     add_assignment(5, "Essay", 100);
