@@ -4,6 +4,7 @@
 #include "grading/statistics.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -46,28 +47,46 @@ bool name_after(const std::string& a, const std::string& b) {
 
 // The exchange sort both orderings share; the order of equal keys follows from its exact
 // sequence of exchanges, so it must not be replaced by a library sort.
-template <typename BelongsAfter> void exchange_sort(BelongsAfter belongs_after) {
-    const std::int16_t n = last_student();
+template <typename BelongsAfter, typename Exchange>
+void exchange_sort(std::int16_t n, BelongsAfter belongs_after, Exchange exchange) {
     for (std::int16_t i = 0; i < n; ++i) {
         for (auto j = static_cast<std::int16_t>(i + 1); j <= n; ++j) {
             if (belongs_after(i, j)) {
-                std::swap(students[i], students[j]);
+                exchange(i, j);
             }
         }
     }
 }
 
+void exchange_records(std::int16_t i, std::int16_t j) {
+    std::swap(students[i], students[j]);
+}
+
 } // namespace
 
 void sort_by_name() {
-    exchange_sort([](std::int16_t i, std::int16_t j) {
-        return name_after(students[i].last_name, students[j].last_name);
-    });
+    exchange_sort(
+        last_student(),
+        [](std::int16_t i, std::int16_t j) {
+            return name_after(students[i].last_name, students[j].last_name);
+        },
+        exchange_records);
 }
 
 void sort_by_average() {
+    // An average depends on its own record alone, so it travels with the record instead of
+    // being worked out again at every comparison: the comparisons, and the order, are the same.
+    const std::int16_t n = last_student();
+    std::array<double, student_slots> averages{};
+    for (std::int16_t s = 0; s <= n; ++s) {
+        averages[s] = student_average(s);
+    }
     exchange_sort(
-        [](std::int16_t i, std::int16_t j) { return student_average(j) > student_average(i); });
+        n, [&averages](std::int16_t i, std::int16_t j) { return averages[j] > averages[i]; },
+        [&averages](std::int16_t i, std::int16_t j) {
+            exchange_records(i, j);
+            std::swap(averages[i], averages[j]);
+        });
 }
 
 } // namespace quillmark
