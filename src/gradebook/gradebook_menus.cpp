@@ -1,6 +1,8 @@
 #include "access/console_lock.h"
 #include "access/password_setup.h"
+#include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
+#include "reports/report_kind.h"
 #include "ui/image_button.h"
 
 #include <QKeyEvent>
@@ -31,6 +33,15 @@ private:
     QList<QKeySequence> keys_;
 };
 
+// A menu entry named for its command.
+template <typename Action>
+QAction* add_entry(QMenu& menu, const char* name, const QString& caption, Action action) {
+    QAction* entry = menu.addAction(caption);
+    entry->setObjectName(QString::fromLatin1(name));
+    QObject::connect(entry, &QAction::triggered, &menu, action);
+    return entry;
+}
+
 } // namespace
 
 void Form1::build_menus() {
@@ -40,38 +51,69 @@ void Form1::build_menus() {
 
     QMenu* file = menus->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("file"));
-    QAction* return_to_manager = file->addAction(QStringLiteral("Return to Class Manager..."));
-    return_to_manager->setObjectName(QStringLiteral("saveclass"));
+    QMenu* reports = file->addMenu(QStringLiteral("Print Report(s)"));
+    reports->setObjectName(QStringLiteral("mpreports"));
+    add_entry(*reports, "oca", QStringLiteral("Overall Class Analysis"),
+              [this] { print_report(report_kind::overall_class); });
+    add_entry(*reports, "iaa", QStringLiteral("Individual Assignment Analysis"),
+              [this] { print_report(report_kind::individual_assignment); });
+    add_entry(*reports, "isa", QStringLiteral("Individual Student Analysis"),
+              [this] { print_report(report_kind::individual_student); });
+    QAction* return_to_manager = add_entry(
+        *file, "saveclass", QStringLiteral("Return to Class Manager..."), [this] { saveclass(); });
     return_to_manager->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_M});
-    connect(return_to_manager, &QAction::triggered, this, &Form1::saveclass);
-    QAction* leave = file->addAction(QStringLiteral("Exit"));
-    leave->setObjectName(QStringLiteral("exit"));
+    QAction* leave = add_entry(*file, "exit", QStringLiteral("Exit"), [this] { exit(); });
     leave->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_E});
-    connect(leave, &QAction::triggered, this, &Form1::exit);
 
     QMenu* setup = menus->addMenu(QStringLiteral("Setup"));
     setup->setObjectName(QStringLiteral("setup"));
-    QAction* new_password = setup->addAction(QStringLiteral("Change Password..."));
-    new_password->setObjectName(QStringLiteral("changepw"));
-    connect(new_password, &QAction::triggered, this, &Form1::changepw);
+    add_entry(*setup, "chinstruct", QStringLiteral("Change Instructor Name..."),
+              [this] { chinstruct(); });
+    add_entry(*setup, "changepw", QStringLiteral("Change Password..."), [this] { changepw(); });
+    add_entry(*setup, "gradingscale", QStringLiteral("Define Grading Scale..."),
+              [this] { gradingscale(); });
+
+    QMenu* help = menus->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("help"));
 
     auto* menu_keys = new MenuKeysFirst{{return_to_manager->shortcut(), leave->shortcut()}, this};
     for (QWidget* control : client->findChildren<QWidget*>()) {
         control->installEventFilter(menu_keys);
     }
 
-    for (ui::ImageButton* item : {Image2[2], Label21[2]}) {
-        connect(item, &ui::ImageButton::clicked, this, [this] { uwindow(2); });
+    for (int idx = 0; idx < 4; ++idx) {
+        for (ui::ImageButton* item : {Image2[idx], Label21[idx]}) {
+            connect(item, &ui::ImageButton::clicked, this, [this, idx] { uwindow(idx); });
+        }
     }
 }
+
+void Form1::print_report(std::int16_t kind) {
+    edit_slot = kind;
+}
+
+void Form1::chinstruct() {}
 
 void Form1::changepw() {
     change_password();
 }
 
+void Form1::gradingscale() {}
+
 void Form1::uwindow(int idx) {
-    if (idx == 2) {
+    switch (idx) {
+    case 0:
+        break;
+
+    case 1:
+        break;
+
+    case 2:
         lock_console(*this);
+        break;
+
+    case 3:
+        break;
     }
 }
 

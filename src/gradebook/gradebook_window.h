@@ -50,11 +50,16 @@ public:
     // that asks the teacher to wait. A failed save is reported once until a save succeeds.
     void autosave();
 
-    // File menu: back to the class manager, or out of the program; both save the class.
+    // File menu: the print dialog for one kind of report; back to the class manager, or out of
+    // the program, both saving the class.
+    void print_report(std::int16_t kind);
     void saveclass();
     void exit();
-    // Setup menu: a new password, or none.
+    // Setup menu: the instructor's name for the reports, a new password or none, the grading
+    // scale.
+    void chinstruct();
     void changepw();
+    void gradingscale();
     // The toolbox item idx.
     void uwindow(int idx);
 
