@@ -10,11 +10,11 @@
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
+#include "ui/pictures.h"
 #include "ui/program_end.h"
 #include "ui/text.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -69,9 +69,7 @@ Form7::Form7(Form1* gradebook)
 }
 
 void Form7::load() {
-    const std::filesystem::path picture_file = in_program_folder("shouse.gif");
-    QPixmap picture;
-    if (picture.load(QFile::decodeName(picture_file.c_str()))) {
+    if (const QPixmap picture = ui::program_picture("shouse.gif"); !picture.isNull()) {
         Image3->setPixmap(picture.scaled(picture_size, picture_size, Qt::KeepAspectRatio,
                                          Qt::SmoothTransformation));
     }

@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
+#include "ui/pictures.h"
 #include "ui/program_end.h"
 #include "ui/text.h"
 
@@ -96,7 +97,7 @@ Form4::Form4(QWidget* parent)
     connect(Image2, &ui::ImageButton::clicked, this, &Form4::quit);
 
     // A missing or unreadable picture leaves Image8 empty.
-    const QPixmap books{QString::fromStdString((program_folder() / "books.gif").string())};
+    const QPixmap books = ui::program_picture("books.gif");
     if (!books.isNull()) {
         Image8->setPixmap(
             books.scaled(Image8->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));

@@ -11,9 +11,9 @@
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
+#include "ui/pictures.h"
 #include "ui/text.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -290,9 +290,7 @@ void Form1::center() {
 }
 
 void Form1::load_background() {
-    const std::filesystem::path file = in_program_folder("back.bmp");
-    const QPixmap picture{QFile::decodeName(QByteArray{file.c_str()})};
-    if (!picture.isNull()) {
+    if (const QPixmap picture = ui::program_picture("back.bmp"); !picture.isNull()) {
         Image1->setPixmap(picture);
     }
 }
