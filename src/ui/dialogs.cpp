@@ -1,7 +1,10 @@
 #include "ui/dialogs.h"
 
+#include <QDesktopServices>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace quillmark::ui {
 namespace {
@@ -48,6 +51,20 @@ QString inputbox(const QString& prompt, const QString& default_answer, QWidget* 
     QString answer = QInputDialog::getText(parent, program_title, prompt, QLineEdit::Normal,
                                            default_answer, &accepted);
     return accepted ? answer : QString{};
+}
+
+QString save_file_name(const QString& proposed_path, const QString& filter, QWidget* parent) {
+    if (installed_handler != nullptr) {
+        return installed_handler->save_file(proposed_path);
+    }
+    return QFileDialog::getSaveFileName(parent, program_title, proposed_path, filter);
+}
+
+bool open_with_desktop(const QUrl& url) {
+    if (installed_handler != nullptr) {
+        return installed_handler->open_url(url);
+    }
+    return QDesktopServices::openUrl(url);
 }
 
 void set_dialog_handler(DialogHandler* handler) {

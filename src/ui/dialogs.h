@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QUrl;
 class QWidget;
 
 namespace quillmark::ui {
@@ -18,12 +19,24 @@ Answer msgbox(const QString& text, Icon icon = Icon::none, Buttons buttons = But
 QString inputbox(const QString& prompt, const QString& default_answer = {},
                  QWidget* parent = nullptr);
 
-// Answers message and input boxes in place of the user; tests install one.
+// The standard save-file dialog, starting at proposed_path (a full file name); returns the
+// chosen file name, or the empty text when cancelled.
+QString save_file_name(const QString& proposed_path, const QString& filter,
+                       QWidget* parent = nullptr);
+
+// Asks the desktop to open an address (a web page, a file) with its own program; false when it
+// could not.
+bool open_with_desktop(const QUrl& url);
+
+// Answers message, input and save-file boxes in place of the user, and takes the addresses the
+// desktop would open; tests install one.
 class DialogHandler {
 public:
     virtual ~DialogHandler() = default;
     virtual Answer message(const QString& text, Icon icon, Buttons buttons) = 0;
     virtual QString input(const QString& prompt, const QString& default_answer) = 0;
+    virtual QString save_file(const QString& proposed_path) = 0;
+    virtual bool open_url(const QUrl& url) = 0;
 };
 
 // Installs a handler for every box that follows (nullptr restores the real boxes).

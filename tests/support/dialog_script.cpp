@@ -14,21 +14,39 @@ DialogScript::~DialogScript() {
     ui::set_dialog_handler(nullptr);
 }
 
+namespace {
+
+const char* kind_name(int kind) {
+    static const char* const names[] = {"message", "input box", "save-file dialog"};
+    return names[kind];
+}
+
+} // namespace
+
 void DialogScript::verify() {
     for (const Expected& box : expected_) {
-        ADD_FAILURE() << "expected " << (box.is_input ? "input box" : "message")
+        ADD_FAILURE() << "expected " << kind_name(static_cast<int>(box.kind))
                       << " never shown: " << box.text.toStdString();
     }
     expected_.clear();
 }
 
+bool DialogScript::take(Kind kind, const QString& shown, Expected& box) {
+    if (expected_.empty() || expected_.front().kind != kind) {
+        ADD_FAILURE() << "unexpected " << kind_name(static_cast<int>(kind)) << ": "
+                      << shown.toStdString();
+        return false;
+    }
+    box = expected_.front();
+    expected_.pop_front();
+    return true;
+}
+
 ui::Answer DialogScript::message(const QString& text, ui::Icon icon, ui::Buttons buttons) {
-    if (expected_.empty() || expected_.front().is_input) {
-        ADD_FAILURE() << "unexpected message: " << text.toStdString();
+    Expected box;
+    if (!take(Kind::message, text, box)) {
         return buttons == ui::Buttons::yes_no ? ui::Answer::no : ui::Answer::ok;
     }
-    const Expected box = expected_.front();
-    expected_.pop_front();
     const bool matches = box.prefix_only ? text.startsWith(box.text) : text == box.text;
     EXPECT_TRUE(matches) << "message shown: " << text.toStdString()
                          << "\nmessage expected: " << box.text.toStdString();
@@ -43,18 +61,30 @@ ui::Answer DialogScript::message(const QString& text, ui::Icon icon, ui::Buttons
 }
 
 QString DialogScript::input(const QString& prompt, const QString& default_answer) {
-    if (expected_.empty() || !expected_.front().is_input) {
-        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+    Expected box;
+    if (!take(Kind::input, prompt, box)) {
         return {};
     }
-    const Expected box = expected_.front();
-    expected_.pop_front();
     EXPECT_EQ(box.text.toStdString(), prompt.toStdString());
     if (box.default_answer) {
         EXPECT_EQ(box.default_answer->toStdString(), default_answer.toStdString())
             << "default answer of " << prompt.toStdString();
     }
     return box.input_answer;
+}
+
+QString DialogScript::save_file(const QString& proposed_path) {
+    Expected box;
+    if (!take(Kind::save_file, proposed_path, box)) {
+        return {};
+    }
+    EXPECT_EQ(box.text.toStdString(), proposed_path.toStdString());
+    return box.input_answer;
+}
+
+bool DialogScript::open_url(const QUrl& url) {
+    opened_urls_.append(url);
+    return true;
 }
 
 void GuiFixture::TearDown() {

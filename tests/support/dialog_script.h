@@ -6,7 +6,9 @@
 #include <deque>
 #include <optional>
 
+#include <QList>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 namespace quillmark::testing {
@@ -23,17 +25,27 @@ public:
     // A message box with exactly this text (and this icon, when given), answered so.
     DialogScript& expect_message(const QString& text, ui::Answer answer = ui::Answer::ok,
                                  std::optional<ui::Icon> icon = std::nullopt) {
-        return add({false, false, text, answer, icon, {}, std::nullopt});
+        return add({Kind::message, false, text, answer, icon, {}, std::nullopt});
     }
     // A message box whose text starts so.
     DialogScript& expect_message_starting(const QString& start, ui::Answer answer = ui::Answer::ok,
                                           std::optional<ui::Icon> icon = std::nullopt) {
-        return add({false, true, start, answer, icon, {}, std::nullopt});
+        return add({Kind::message, true, start, answer, icon, {}, std::nullopt});
     }
     DialogScript& expect_input(const QString& prompt, const QString& answer,
                                std::optional<QString> default_answer = std::nullopt) {
-        return add({true, false, prompt, ui::Answer::ok, std::nullopt, answer, default_answer});
+        return add(
+            {Kind::input, false, prompt, ui::Answer::ok, std::nullopt, answer, default_answer});
     }
+    // A save-file dialog proposing exactly this file name, answered with answer (the empty
+    // text cancels it).
+    DialogScript& expect_save_file(const QString& proposed_path, const QString& answer) {
+        return add({Kind::save_file, false, proposed_path, ui::Answer::ok, std::nullopt, answer,
+                    std::nullopt});
+    }
+
+    // The addresses given to the desktop to open, in order; none is really opened.
+    const QList<QUrl>& opened_urls() const { return opened_urls_; }
 
     // Fails the test for every expected box that has not come; forgets them.
     void verify();
@@ -41,10 +53,14 @@ public:
 
     ui::Answer message(const QString& text, ui::Icon icon, ui::Buttons buttons) override;
     QString input(const QString& prompt, const QString& default_answer) override;
+    QString save_file(const QString& proposed_path) override;
+    bool open_url(const QUrl& url) override;
 
 private:
+    enum class Kind { message, input, save_file };
+
     struct Expected {
-        bool is_input = false;
+        Kind kind = Kind::message;
         bool prefix_only = false;
         QString text;
         ui::Answer answer = ui::Answer::ok;
@@ -58,7 +74,12 @@ private:
         return *this;
     }
 
+    // Takes the next expected box into box when it is of this kind; otherwise fails the test
+    // and returns false.
+    bool take(Kind kind, const QString& shown, Expected& box);
+
     std::deque<Expected> expected_;
+    QList<QUrl> opened_urls_;
 };
 
 // A class fixture with a dialog script; closes and deletes every window after the test.
