@@ -7,6 +7,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace quillmark {
 
@@ -19,6 +20,10 @@ using Desks = std::array<Desk, 72>;
 
 // Every desk present and empty.
 void initchart(Desks& desks);
+
+// The chart file name of a class file name: the name less its four-character extension
+// (".cls", or ".web" alike), then ".chart".
+std::string chart_file_name(std::string_view class_file_name);
 
 // The open class's chart file in the program folder: the class file name less ".cls", then
 // ".chart".

@@ -1,0 +1,12 @@
+#include "seating/chart_file.h"
+
+namespace quillmark {
+
+std::string chart_file_name(std::string_view class_file_name) {
+    // A name too short for an extension keeps what it has.
+    const std::string_view stem =
+        class_file_name.substr(0, class_file_name.size() >= 4 ? class_file_name.size() - 4 : 0);
+    return std::string{stem} + ".chart";
+}
+
+} // namespace quillmark
