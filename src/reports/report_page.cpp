@@ -47,10 +47,11 @@ void print_std_dev(PagePrinter& printer, std::string_view margin, double std_dev
 
 void print_letter_shares(PagePrinter& printer, std::string_view margin,
                          const std::array<double, 5>& shares) {
-    constexpr std::array<char, 5> letters{'A', 'B', 'C', 'D', 'F'};
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        printer.print_line(std::string(margin) + "              %" + letters[i] +
-                           "'s:" + figure_text(shares[i] * 100));
+    constexpr std::array<const char*, 5> labels{
+        "              %A's:", "              %B's:", "              %C's:", "              %D's:",
+        "              %F's:"};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        printer.print_line(std::string(margin) + labels[i] + figure_text(shares[i] * 100));
     }
 }
 
