@@ -1,13 +1,37 @@
 #include "access/program_start.h"
+#include "classdata/command_line.h"
+#include "classdata/program_folder.h"
+#include "classdata/resources.h"
+#include "classdata/sample_class.h"
+#include "classdata/text_encoding.h"
+#include "ui/dialogs.h"
+#include "ui/text.h"
+
+#include <iostream>
 
 #include <QApplication>
 
-int main(int /*argc*/, char* argv[]) {
-    // The program takes no command line, and Qt must not act on options such as -style.
+int main(int argc, char* argv[]) {
+    using namespace quillmark;
+    const std::optional<CommandLine> options = read_command_line({argv + 1, argv + argc});
+    if (!options || options->help) {
+        (options ? std::cout : std::cerr) << usage_line << '\n';
+        return options ? 0 : 2;
+    }
+
+    // Qt must not act on options such as -style.
     int qt_argc = 1;
     QApplication application{qt_argc, argv};
     application.setApplicationName(QStringLiteral("Quillmark"));
 
-    quillmark::start_program();
+    if (const Result opened =
+            open_program_folder(options->folder.value_or(default_program_folder()));
+        !opened) {
+        std::cerr << cp1252_to_utf8(opened.message()) << '\n';
+        ui::msgbox(ui::to_qstring(opened.message()), ui::Icon::error);
+        return 1;
+    }
+    place_sample_class(program_folder(), resource_file("Sample.cls"));
+    start_program();
     return QApplication::exec();
 }

@@ -1,0 +1,52 @@
+#include "classdata/command_line.h"
+#include "support/class_fixture.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sys/wait.h>
+
+namespace quillmark {
+namespace {
+
+TEST(CommandLine, TakesOnlyTheFolderOption) {
+    const auto none = read_command_line({});
+    ASSERT_TRUE(none);
+    EXPECT_FALSE(none->folder);
+
+    for (const std::vector<std::string_view>& given :
+         {std::vector<std::string_view>{"--folder", "/media/stick/classes"},
+          {"--folder=/media/stick/classes"}}) {
+        const auto options = read_command_line(given);
+        ASSERT_TRUE(options);
+        EXPECT_EQ(options->folder, std::filesystem::path{"/media/stick/classes"});
+    }
+
+    for (const std::vector<std::string_view>& refused : {std::vector<std::string_view>{"--folder"},
+                                                         {"--folder", ""},
+                                                         {"--folder="},
+                                                         {"-style", "fusion"},
+                                                         {"--folders=x"},
+                                                         {"Sample.cls"}}) {
+        EXPECT_FALSE(read_command_line(refused)) << refused.front();
+    }
+}
+
+using ProgramTest = testing::ClassFixture;
+
+TEST_F(ProgramTest, AnUnknownOptionEndsItWithTheUsageLineBeforeAnything) {
+    // No display either: a window opened before the refusal would end the program otherwise.
+    const std::string errors = (folder() / "errors.txt").string();
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+                                "XDG_DATA_HOME='" +
+                                folder().string() + "' '" QUILLMARK_EXECUTABLE "' --bogus 2>'" +
+                                errors + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(read_file("errors.txt"), std::string{usage_line} + "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder() / "Quillmark"));
+}
+
+} // namespace
+} // namespace quillmark
