@@ -2,8 +2,10 @@
 
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
+#include "classmanager/backup.h"
 #include "classmanager/class_files.h"
 #include "classmanager/open_class.h"
+#include "classmanager/removable_drive.h"
 #include "gradebook/gradebook_window.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
@@ -28,6 +30,8 @@ constexpr int button_size = 48;
 constexpr int button_gap = 6;
 
 const QString no_class_selected = QStringLiteral("No class selected.");
+const QString no_disk = QStringLiteral(
+    "No removable disk was found. Insert a USB stick or a floppy disk and try again.");
 
 } // namespace
 
@@ -94,6 +98,8 @@ Form4::Form4(QWidget* parent)
     connect(Image6, &ui::ImageButton::clicked, this, &Form4::create_class);
     connect(Image3, &ui::ImageButton::clicked, this, &Form4::delete_class);
     connect(Image4, &ui::ImageButton::clicked, this, &Form4::rename_class);
+    connect(Image1, &ui::ImageButton::clicked, this, &Form4::backup);
+    connect(Image7, &ui::ImageButton::clicked, this, &Form4::restore);
     connect(Image2, &ui::ImageButton::clicked, this, &Form4::quit);
 
     // A missing or unreadable picture leaves Image8 empty.
@@ -192,6 +198,52 @@ void Form4::rename_class() {
     refresh_files();
 }
 
+void Form4::backup() {
+    if (files_.empty()) {
+        ui::msgbox(QStringLiteral("No files to backup."), ui::Icon::error, ui::Buttons::ok, this);
+        return;
+    }
+    if (ui::msgbox(QStringLiteral("Backup all classes to floppy disk?"), ui::Icon::none,
+                   ui::Buttons::yes_no, this) != ui::Answer::yes) {
+        return;
+    }
+    ui::msgbox(QStringLiteral("Please place a blank floppy disk in drive A: and click 'OK'"),
+               ui::Icon::none, ui::Buttons::ok, this);
+    // Looked for only now: the teacher was just asked to put the disk in.
+    const auto drive = backup_drive();
+    if (!drive) {
+        ui::msgbox(no_disk, ui::Icon::error, ui::Buttons::ok, this);
+        return;
+    }
+    if (const Result copied = backup_classes(files_, *drive); !copied) {
+        ui::msgbox(ui::to_qstring(copied.message()), ui::Icon::error, ui::Buttons::ok, this);
+        return;
+    }
+    ui::msgbox(QStringLiteral("Backup was successful."), ui::Icon::none, ui::Buttons::ok, this);
+}
+
+void Form4::restore() {
+    const auto drive = backup_drive();
+    if (!drive) {
+        ui::msgbox(no_disk, ui::Icon::error, ui::Buttons::ok, this);
+        return;
+    }
+    // The question is asked with the disk's classes in view.
+    show_files(*drive);
+    if (files_.empty()) {
+        ui::msgbox(QStringLiteral("No files to restore."), ui::Icon::error, ui::Buttons::ok, this);
+    } else if (ui::msgbox(QStringLiteral("Retrieve all classes from floppy disk?"), ui::Icon::none,
+                          ui::Buttons::yes_no, this) == ui::Answer::yes) {
+        if (const Result copied = restore_classes(files_, *drive); !copied) {
+            ui::msgbox(ui::to_qstring(copied.message()), ui::Icon::error, ui::Buttons::ok, this);
+        } else {
+            ui::msgbox(QStringLiteral("Restore was successful."), ui::Icon::none, ui::Buttons::ok,
+                       this);
+        }
+    }
+    refresh_files();
+}
+
 void Form4::quit() {
     hide();
     close();
@@ -204,7 +256,11 @@ void Form4::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form4::refresh_files() {
-    files_ = list_class_files(program_folder());
+    show_files(program_folder());
+}
+
+void Form4::show_files(const std::filesystem::path& folder) {
+    files_ = list_class_files(folder);
     File1->clear();
     for (const std::string& name : files_) {
         File1->addItem(ui::to_qstring(name));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -31,13 +32,18 @@ public:
     void create_class();
     void delete_class();
     void rename_class();
+    // Copies every listed class to the backup drive, or every class on it back.
+    void backup();
+    void restore();
     void quit();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Points File1 at the program folder.
     void refresh_files();
+    void show_files(const std::filesystem::path& folder);
     // The selected file's name, or nothing after "No class selected." was shown.
     const std::string* selected_file();
 

@@ -1,13 +1,18 @@
 #include "access/console_lock.h"
 #include "access/password_setup.h"
 #include "classdata/class_data.h"
+#include "classdata/resources.h"
 #include "gradebook/gradebook_window.h"
+#include "gradebook/help_texts.h"
 #include "reports/report_kind.h"
+#include "ui/dialogs.h"
 #include "ui/image_button.h"
+#include "ui/text.h"
 
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QUrl>
 
 namespace quillmark {
 namespace {
@@ -75,6 +80,18 @@ void Form1::build_menus() {
 
     QMenu* help = menus->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("help"));
+    for (const HelpEntry& entry : help_entries()) {
+        add_entry(*help, std::string{entry.name}.c_str(), ui::to_qstring(entry.caption),
+                  [this, &entry] {
+                      for (std::string_view message : entry.messages) {
+                          ui::msgbox(ui::to_qstring(message), ui::Icon::information,
+                                     ui::Buttons::ok, this);
+                      }
+                  });
+    }
+    add_entry(*help, "about", QStringLiteral("About Quillmark..."), [this] {
+        ui::msgbox(ui::to_qstring(about_text), ui::Icon::none, ui::Buttons::ok, this);
+    });
 
     auto* menu_keys = new MenuKeysFirst{{return_to_manager->shortcut(), leave->shortcut()}, this};
     for (QWidget* control : client->findChildren<QWidget*>()) {
@@ -92,7 +109,15 @@ void Form1::print_report(std::int16_t kind) {
     edit_slot = kind;
 }
 
-void Form1::chinstruct() {}
+void Form1::chinstruct() {
+    const QString answer =
+        ui::inputbox(QStringLiteral("     Please enter your name as you would like it to appear "
+                                    "on reports for this class:"),
+                     ui::to_qstring(instructor), this);
+    if (!answer.isEmpty()) {
+        instructor = ui::from_qstring(answer);
+    }
+}
 
 void Form1::changepw() {
     change_password();
@@ -113,8 +138,15 @@ void Form1::uwindow(int idx) {
         break;
 
     case 3:
+        openurl(
+            QUrl::fromLocalFile(QString::fromStdString(resource_file("support.html").string())));
         break;
     }
+}
+
+void Form1::openurl(const QUrl& url) {
+    // Nothing to tell the teacher when no browser comes up; the page is a convenience.
+    ui::open_with_desktop(url);
 }
 
 } // namespace quillmark

@@ -15,6 +15,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+class QUrl;
 
 namespace quillmark {
 
@@ -62,6 +63,8 @@ public:
     void gradingscale();
     // The toolbox item idx.
     void uwindow(int idx);
+    // Asks the desktop to open a web page or file; a failure is not reported.
+    void openurl(const QUrl& url);
 
 protected:
     // Every close saves the class; when that fails the teacher may keep the window open.

@@ -3,7 +3,11 @@
 #include "support/dialog_script.h"
 #include "ui/image_button.h"
 
+#include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 
 #include <QApplication>
 #include <QListWidget>
@@ -178,6 +182,156 @@ TEST_F(ClassManagerTest, CaptionsFollowTheMouse) {
     EXPECT_EQ(QStringLiteral("Open Existing Class..."), label->text());
     move_mouse(&form, QPoint{2, 2});
     EXPECT_EQ(QString{}, label->text());
+}
+
+// Notes what File1 lists whenever a message box comes up, then lets the script answer it.
+class ListWatcher : public ui::DialogHandler {
+public:
+    ListWatcher(testing::DialogScript& script, std::function<Names()> listed)
+        : script_{script}
+        , listed_{std::move(listed)} {}
+
+    ui::Answer message(const QString& text, Icon icon, ui::Buttons buttons) override {
+        seen.push_back(listed_());
+        return script_.message(text, icon, buttons);
+    }
+    QString input(const QString& prompt, const QString& default_answer) override {
+        return script_.input(prompt, default_answer);
+    }
+    QString save_file(const QString& proposed_path) override {
+        return script_.save_file(proposed_path);
+    }
+    bool open_url(const QUrl& url) override { return script_.open_url(url); }
+
+    std::vector<Names> seen;
+
+private:
+    testing::DialogScript& script_;
+    std::function<Names()> listed_;
+};
+
+class BackupRestoreTest : public ClassManagerTest {
+protected:
+    void SetUp() override {
+        ClassManagerTest::SetUp();
+        drive_ = folder() / "drive";
+        std::filesystem::create_directory(drive_);
+        ::setenv("QUILLMARK_BACKUP_DIR", drive_.c_str(), 1);
+        ui::set_dialog_handler(&watcher_);
+    }
+    void TearDown() override {
+        ui::set_dialog_handler(&dialogs);
+        ::unsetenv("QUILLMARK_BACKUP_DIR");
+        ClassManagerTest::TearDown();
+    }
+
+    void write_on_drive(const std::string& name, std::string_view bytes) const {
+        std::ofstream{drive_ / name, std::ios::binary} << bytes;
+    }
+    std::string read_on_drive(const std::string& name) const {
+        std::ifstream in{drive_ / name, std::ios::binary};
+        return {std::istreambuf_iterator<char>{in}, std::istreambuf_iterator<char>{}};
+    }
+    static void make_read_only(const std::filesystem::path& file) {
+        std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    }
+    static void unplug() { ::setenv("QUILLMARK_BACKUP_DIR", "/nonexistent/quillmark", 1); }
+
+    std::filesystem::path drive_;
+    ListWatcher watcher_{dialogs, [this] { return listed(); }};
+};
+
+const QString no_disk = QStringLiteral(
+    "No removable disk was found. Insert a USB stick or a floppy disk and try again.");
+const QString backup_question = QStringLiteral("Backup all classes to floppy disk?");
+const QString place_disk =
+    QStringLiteral("Please place a blank floppy disk in drive A: and click 'OK'");
+const QString restore_question = QStringLiteral("Retrieve all classes from floppy disk?");
+
+TEST_F(BackupRestoreTest, BackupAsksTwiceThenCopiesEveryListedClassOrSaysWhyNot) {
+    class_manager();
+    dialogs.expect_message(QStringLiteral("No files to backup."), Answer::ok, Icon::error);
+    click("Image1");
+    dialogs.verify();
+
+    write_file("A.cls", "a");
+    write_file("A.chart", "a desks");
+    write_file("B.web", "b");
+    write_file("qmk.dat", "secret\r\n");
+    class_manager();
+    dialogs.expect_message(backup_question, Answer::no, Icon::none);
+    click("Image1");
+    EXPECT_TRUE(std::filesystem::is_empty(drive_));
+
+    dialogs.expect_message(backup_question, Answer::yes)
+        .expect_message(place_disk, Answer::ok, Icon::none)
+        .expect_message(QStringLiteral("Backup was successful."), Answer::ok, Icon::none);
+    click("Image1");
+    EXPECT_TRUE(std::filesystem::exists(drive_ / "A.chart"));
+    EXPECT_TRUE(std::filesystem::exists(drive_ / "B.web"));
+    EXPECT_FALSE(std::filesystem::exists(drive_ / "qmk.dat"));
+
+    write_file("A.cls", "a, later");
+    make_read_only(drive_ / "B.web");
+    dialogs.expect_message(backup_question, Answer::yes)
+        .expect_message(place_disk)
+        .expect_message(
+            QStringLiteral("Backup stopped: could not copy \"B.web\": the file is read-only."),
+            Answer::ok, Icon::error);
+    click("Image1");
+    EXPECT_EQ("a, later", read_on_drive("A.cls"));
+
+    unplug();
+    dialogs.expect_message(backup_question, Answer::yes)
+        .expect_message(place_disk)
+        .expect_message(no_disk, Answer::ok, Icon::error);
+    click("Image1");
+    EXPECT_EQ((Names{"A.cls", "B.web"}), listed());
+}
+
+TEST_F(BackupRestoreTest, RestoreAsksWithTheDiskInViewAndEndsOnTheProgramFolder) {
+    write_file("A.cls", "local a");
+    write_file("Z.cls", "z");
+    write_on_drive("notes.txt", "not a class");
+    write_on_drive("qmk.dat", "someone else's password\r\n");
+    class_manager();
+    const Names program_folder{"A.cls", "Z.cls"};
+
+    dialogs.expect_message(QStringLiteral("No files to restore."), Answer::ok, Icon::error);
+    click("Image7");
+    EXPECT_EQ(Names{}, watcher_.seen.back());
+    EXPECT_EQ(program_folder, listed());
+
+    write_on_drive("A.cls", "disk a");
+    write_on_drive("A.chart", "disk desks");
+    write_on_drive("C.cls", "disk c");
+    dialogs.expect_message(restore_question, Answer::no, Icon::none);
+    click("Image7");
+    EXPECT_EQ((Names{"A.cls", "C.cls"}), watcher_.seen.back());
+    EXPECT_EQ(program_folder, listed());
+    EXPECT_EQ("local a", read_file("A.cls"));
+
+    dialogs.expect_message(restore_question, Answer::yes)
+        .expect_message(QStringLiteral("Restore was successful."), Answer::ok, Icon::none);
+    click("Image7");
+    EXPECT_EQ((Names{"A.cls", "C.cls", "Z.cls"}), listed());
+    EXPECT_EQ("disk a", read_file("A.cls"));
+    EXPECT_EQ("disk desks", read_file("A.chart"));
+    EXPECT_FALSE(std::filesystem::exists(folder() / "notes.txt"));
+    EXPECT_FALSE(std::filesystem::exists(folder() / "qmk.dat"));
+
+    make_read_only(folder() / "C.cls");
+    dialogs.expect_message(restore_question, Answer::yes)
+        .expect_message(
+            QStringLiteral("Restore stopped: could not copy \"C.cls\": the file is read-only."),
+            Answer::ok, Icon::error);
+    click("Image7");
+    EXPECT_EQ((Names{"A.cls", "C.cls", "Z.cls"}), listed());
+
+    unplug();
+    dialogs.expect_message(no_disk, Answer::ok, Icon::error);
+    click("Image7");
+    EXPECT_EQ((Names{"A.cls", "C.cls", "Z.cls"}), listed());
 }
 
 } // namespace
