@@ -3,6 +3,7 @@
 #include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
 #include "reports/report_kind.h"
+#include "seating/seating_planner.h"
 #include "ui/image_button.h"
 
 #include <QKeyEvent>
@@ -103,6 +104,8 @@ void Form1::gradingscale() {}
 void Form1::uwindow(int idx) {
     switch (idx) {
     case 0:
+        hide();
+        (new Form10{*this})->load();
         break;
 
     case 1:
