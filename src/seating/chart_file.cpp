@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace quillmark {
 namespace {
@@ -98,21 +98,16 @@ Result load_chart(Desks& desks) {
         !created) {
         return failure("create", file_name, errno);
     }
-    const std::unique_ptr<std::FILE, FileCloser> file{std::fopen(path.c_str(), "rb")};
-    if (!file) {
+    std::ifstream in{path, std::ios::binary};
+    if (!in) {
         return failure("read", file_name, errno);
     }
-    std::string bytes;
-    char chunk[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-        bytes.append(chunk, count);
-    }
-    if (std::ferror(file.get())) {
-        return failure("read", file_name, errno != 0 ? errno : EIO);
-    }
-    std::istringstream in{std::move(bytes)};
+    // Only the 144 lines of the chart are read, however long the file.
     read_chart(in, desks);
+    if (in.bad()) {
+        initchart(desks);
+        return failure("read", file_name, EIO);
+    }
     return Result::success();
 }
 
