@@ -1,6 +1,7 @@
 #include "classmanager/class_files.h"
 
 #include "classdata/text_encoding.h"
+#include "seating/chart_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -171,6 +172,11 @@ Result delete_class_file(const std::filesystem::path& folder, std::string_view f
     if (::unlink(path_in(folder, file_name).c_str()) != 0) {
         return failure("delete", file_name, errno);
     }
+    // A class made later under this name must not find this class's seating chart.
+    const std::string chart = chart_file_name(file_name);
+    if (::unlink(path_in(folder, chart).c_str()) != 0 && errno != ENOENT) {
+        return failure("delete", chart, errno);
+    }
     return Result::success();
 }
 
@@ -194,6 +200,15 @@ Result rename_class_file(const std::filesystem::path& folder, std::string_view f
     }
     if (error != 0) {
         return failure("rename", file_name, error);
+    }
+    // The seating chart goes with its class; when it cannot, the class keeps its old name too.
+    const std::string chart = chart_file_name(file_name);
+    if (std::rename(path_in(folder, chart).c_str(),
+                    path_in(folder, chart_file_name(new_file_name)).c_str()) != 0 &&
+        errno != ENOENT) {
+        const int chart_error = errno;
+        std::rename(path_in(folder, new_file_name).c_str(), path_in(folder, file_name).c_str());
+        return failure("rename", chart, chart_error);
     }
     return Result::success();
 }

@@ -5,6 +5,7 @@
 #include "gradebook/gradebook_window.h"
 #include "gradebook/help_texts.h"
 #include "reports/report_kind.h"
+#include "seating/seating_planner.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/text.h"
@@ -128,6 +129,8 @@ void Form1::gradingscale() {}
 void Form1::uwindow(int idx) {
     switch (idx) {
     case 0:
+        hide();
+        (new Form10{*this})->load();
         break;
 
     case 1:

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "seating/automatic_seating.h"
+#include "seating/chart_file.h"
+
+#include <array>
+
+#include <QPointer>
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+namespace quillmark {
+
+class Form1;
+
+// The seating planner: 72 desks of the open class's chart, two automatic seating plans, and
+// the chart file behind them. The gradebook stays hidden while it is open and is shown and
+// repainted again however it closes.
+class Form10 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form10(Form1& gradebook);
+
+    // Centres the window, reads the chart (creating an empty one) and shows it.
+    void load();
+    void center();
+    // Seats the class by the plan; the students' new order is class data at once.
+    void seatauto(SeatingPlan plan);
+
+    // The desks as shown: their texts, typed or seated, and present where they are white.
+    Desks current_desks() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void show_desks(const Desks& desks);
+    void toggle_desk(int i);
+    // Writes the chart; a failure is reported and the planner stays open as it is.
+    void save();
+
+    QPointer<Form1> gradebook_;
+
+    std::array<QLineEdit*, 72> Text1{};
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+};
+
+} // namespace quillmark

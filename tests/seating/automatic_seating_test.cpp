@@ -1,0 +1,94 @@
+#include "classdata/class_data.h"
+#include "classdata/random_generator.h"
+#include "seating/automatic_seating.h"
+#include "support/class_fixture.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace quillmark {
+namespace {
+
+class AutomaticSeatingTest : public testing::ClassFixture {
+protected:
+    void SetUp() override {
+        ClassFixture::SetUp();
+        initchart(desks);
+    }
+
+    static void add_students(int count) {
+        for (int s = 0; s < count; ++s) {
+            students[s].first_name = "F" + std::to_string(s);
+            students[s].last_name = "l" + std::to_string(s);
+            students[s].id_number = std::to_string(s);
+            students[s].scores[199] = static_cast<std::int16_t>(s);
+        }
+    }
+
+    // Each record's fields, tied together, in slot order.
+    static std::vector<std::string> records(int count) {
+        std::vector<std::string> all;
+        for (int s = 0; s < count; ++s) {
+            all.push_back(students[s].id_number + students[s].first_name + students[s].last_name +
+                          std::to_string(students[s].scores[199]));
+        }
+        return all;
+    }
+
+    Desks desks;
+};
+
+TEST_F(AutomaticSeatingTest, RandomPlanShufflesWholeRecordsAndClearsFromWhereItStopped) {
+    add_students(30);
+    random_generator().seed(7);
+    desks[0] = {"kept", false};
+    desks[1].present = false;
+    desks[50] = {"typed", false};
+    const std::vector<std::string> before = records(30);
+
+    seatauto(desks, SeatingPlan::random);
+
+    EXPECT_NE(before, records(30));
+    EXPECT_TRUE(std::ranges::is_permutation(before, records(30)));
+    EXPECT_EQ("kept", desks[0].text);
+    EXPECT_EQ(students[0].first_name + " l.", desks[2].text);
+    EXPECT_EQ(students[29].first_name + " l.", desks[31].text);
+    EXPECT_TRUE(
+        std::all_of(desks.begin() + 32, desks.end(), [](const Desk& d) { return d.text.empty(); }));
+}
+
+TEST_F(AutomaticSeatingTest, AlphabeticalPlanSeatsEverySlotUpToTheLastUncut) {
+    // Slot 2 is out of use and sorts first.
+    const char* const names[][2] = {{"Bartholomew", "Zed"}, {"Ann", "lee"}, {"", ""}};
+    for (int s = 0; s < 4; ++s) {
+        students[s].first_name = s < 3 ? names[s][0] : "Dan";
+        students[s].last_name = s < 3 ? names[s][1] : "Moss";
+        students[s].id_number = s == 2 ? "" : std::to_string(s);
+    }
+    desks[70].text = "old";
+    seatauto(desks, SeatingPlan::alphabetical);
+    EXPECT_EQ((std::vector<std::string>{" .", "Ann l.", "Dan M.", "Bartholomew Z.", ""}),
+              (std::vector<std::string>{desks[0].text, desks[1].text, desks[2].text, desks[3].text,
+                                        desks[70].text}));
+
+    // More students than present desks: every present desk is filled and nothing cleared.
+    add_students(80);
+    desks[71] = {"absent", false};
+    seatauto(desks, SeatingPlan::alphabetical);
+    EXPECT_EQ("F10 l.", desks[2].text);
+    EXPECT_EQ("absent", desks[71].text);
+    EXPECT_EQ("F72 l.", desks[70].text);
+}
+
+TEST_F(AutomaticSeatingTest, ShuffleLeavesAClassWhoseLastSlotIsBelowThreeAlone) {
+    add_students(3);
+    for (int round = 0; round < 20; ++round) {
+        shuffle_students();
+    }
+    EXPECT_EQ((std::vector<std::string>{"0F0l00", "1F1l11", "2F2l22"}), records(3));
+}
+
+} // namespace
+} // namespace quillmark

@@ -1,0 +1,148 @@
+#include "classdata/class_data.h"
+#include "gradebook/gradebook_window.h"
+#include "seating/seating_planner.h"
+#include "support/dialog_script.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+namespace quillmark {
+namespace {
+
+std::string empty_desks(int count) {
+    std::string records;
+    for (int i = 0; i < count; ++i) {
+        records += "\r\n1\r\n";
+    }
+    return records;
+}
+
+class SeatingPlannerTest : public testing::GuiFixture {
+protected:
+    void SetUp() override {
+        GuiFixture::SetUp();
+        clear_class();
+        class_file = "Algebra.cls";
+        const char* const last_names[] = {"Smith", "adams", "Brown"};
+        for (int s = 0; s < 3; ++s) {
+            students[s].first_name = "S" + std::to_string(s);
+            students[s].last_name = last_names[s];
+            students[s].id_number = std::to_string(s);
+        }
+        gradebook = new Form1;
+        gradebook->load();
+    }
+
+    // Opens the planner as the toolbox's "Seating Planner" caption does.
+    void open_planner() {
+        QTest::mouseClick(gradebook->findChild<QWidget*>(QStringLiteral("Label21(0)")),
+                          Qt::LeftButton);
+        planner = qobject_cast<Form10*>(testing::shown_window("Form10"));
+        ASSERT_NE(nullptr, planner);
+        ASSERT_FALSE(gradebook->isVisible());
+    }
+
+    QLineEdit& desk(int i) const {
+        return *planner->findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(i));
+    }
+    bool white(int i) const { return desk(i).palette().color(QPalette::Base) == Qt::white; }
+    void double_click(int i) const { QTest::mouseDClick(&desk(i), Qt::LeftButton); }
+    void type(int i, const QString& text) const {
+        desk(i).setFocus();
+        QTest::keyClicks(&desk(i), text);
+    }
+    void click(const char* name) const {
+        QTest::mouseClick(planner->findChild<QWidget*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+
+    // The planner is gone and the gradebook is back.
+    bool handed_back() const {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return planner.isNull() && gradebook->isVisible();
+    }
+
+    QPointer<Form1> gradebook;
+    QPointer<Form10> planner;
+};
+
+TEST_F(SeatingPlannerTest, FirstOpeningCreatesAnEmptyChartAndShowsWhiteDesks) {
+    open_planner();
+    EXPECT_EQ("", read_file("Algebra.chart"));
+    ASSERT_TRUE(std::filesystem::exists(folder() / "Algebra.chart"));
+    for (int i = 0; i < 72; ++i) {
+        EXPECT_TRUE(white(i) && desk(i).text().isEmpty()) << i;
+    }
+    EXPECT_EQ(QRect(84, 152, 57, 17), desk(17).geometry());
+}
+
+TEST_F(SeatingPlannerTest, DoubleClicksToggleDesksAndTextOnAnAbsentDeskIsNotSaved) {
+    write_file("Algebra.chart", "Kim\r\n1\r\nLee\r\n1 \r\n");
+    open_planner();
+    EXPECT_EQ(QStringLiteral("Kim"), desk(0).text());
+    EXPECT_FALSE(white(1));
+
+    double_click(0);
+    EXPECT_FALSE(white(0));
+    EXPECT_EQ(QString{}, desk(0).text());
+    EXPECT_EQ(QStringLiteral("Command1"), planner->focusWidget()->objectName());
+    double_click(1);
+    EXPECT_TRUE(white(1));
+    type(0, QStringLiteral("Typed"));
+    type(2, QStringLiteral("Christopher"));
+
+    // Hidden behind the print dialog and shown again, the planner keeps its desks, and the
+    // printout sees the absent desk's text.
+    planner->hide();
+    planner->show();
+    EXPECT_EQ("Typed", planner->current_desks()[0].text);
+
+    click("Command1");
+    EXPECT_TRUE(handed_back());
+    EXPECT_EQ("\r\n0\r\n\r\n1\r\nChristophe\r\n1\r\n" + empty_desks(69),
+              read_file("Algebra.chart"));
+}
+
+TEST_F(SeatingPlannerTest, AlphabeticalSeatingThenCancelKeepsTheOrderButNotTheDesks) {
+    write_file("Algebra.chart", "Old\r\n1\r\n");
+    open_planner();
+    click("Label4");
+    EXPECT_EQ(QStringLiteral("S1 a."), desk(0).text());
+    EXPECT_EQ(QStringLiteral("S0 S."), desk(2).text());
+    click("Command2");
+    EXPECT_TRUE(handed_back());
+    EXPECT_EQ(QStringLiteral("adams S1"),
+              gradebook->findChild<QLineEdit*>(QStringLiteral("text3(0)"))->text());
+    EXPECT_EQ("Old\r\n1\r\n", read_file("Algebra.chart"));
+
+    // The title bar leaves as Cancel does.
+    open_planner();
+    click("Image3");
+    planner->close();
+    EXPECT_TRUE(handed_back());
+    EXPECT_EQ("Old\r\n1\r\n", read_file("Algebra.chart"));
+}
+
+TEST_F(SeatingPlannerTest, AFailedSaveIsReportedAndThePlannerStaysAsItWas) {
+    std::filesystem::create_directory(folder() / "Algebra.chart");
+    open_planner();
+    type(5, QStringLiteral("Kim"));
+    dialogs.expect_message_starting(
+        QStringLiteral("Could not save the seating chart \"Algebra.chart\": "), ui::Answer::ok,
+        ui::Icon::error);
+    click("Command1");
+    ASSERT_FALSE(handed_back());
+    EXPECT_EQ(QStringLiteral("Kim"), desk(5).text());
+
+    std::filesystem::remove(folder() / "Algebra.chart");
+    click("Command1");
+    EXPECT_TRUE(handed_back());
+    EXPECT_EQ(empty_desks(5) + "Kim\r\n1\r\n" + empty_desks(66), read_file("Algebra.chart"));
+}
+
+} // namespace
+} // namespace quillmark
