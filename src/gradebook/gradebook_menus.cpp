@@ -2,6 +2,8 @@
 #include "access/password_setup.h"
 #include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
+#include "grading/curve_wizard.h"
+#include "grading/grading_scale_dialog.h"
 #include "reports/report_kind.h"
 #include "ui/image_button.h"
 
@@ -98,7 +100,10 @@ void Form1::changepw() {
     change_password();
 }
 
-void Form1::gradingscale() {}
+void Form1::gradingscale() {
+    hide();
+    (new Form6{*this})->load();
+}
 
 void Form1::uwindow(int idx) {
     switch (idx) {
@@ -106,6 +111,7 @@ void Form1::uwindow(int idx) {
         break;
 
     case 1:
+        open_curve_wizard(*this);
         break;
 
     case 2:
