@@ -4,6 +4,8 @@
 #include "classdata/resources.h"
 #include "gradebook/gradebook_window.h"
 #include "gradebook/help_texts.h"
+#include "grading/curve_wizard.h"
+#include "grading/grading_scale_dialog.h"
 #include "reports/report_kind.h"
 #include "seating/seating_planner.h"
 #include "ui/dialogs.h"
@@ -124,7 +126,10 @@ void Form1::changepw() {
     change_password();
 }
 
-void Form1::gradingscale() {}
+void Form1::gradingscale() {
+    hide();
+    (new Form6{*this})->load();
+}
 
 void Form1::uwindow(int idx) {
     switch (idx) {
@@ -134,6 +139,7 @@ void Form1::uwindow(int idx) {
         break;
 
     case 1:
+        open_curve_wizard(*this);
         break;
 
     case 2:
