@@ -2,6 +2,7 @@
 
 #include "classdata/atomic_file.h"
 #include "classdata/class_data.h"
+#include "classdata/name_in_message.h"
 #include "classdata/numbers.h"
 #include "classdata/program_folder.h"
 
@@ -352,7 +353,8 @@ bool ClassReader::fail(const std::string& reason) {
 }
 
 Result read_failure(const std::string& file_name, const std::string& reason) {
-    return Result::failure("Could not read \"" + file_name + "\": " + reason + ".");
+    return Result::failure("Could not read \"" + name_in_message(file_name) + "\": " + reason +
+                           ".");
 }
 
 // Everything a class file can set, kept so that a file found unreadable halfway changes nothing.
