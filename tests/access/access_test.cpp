@@ -8,7 +8,9 @@
 #include "ui/clock.h"
 #include "ui/program_end.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -68,9 +70,15 @@ protected:
 };
 
 TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpensAndWithOneTheLogOn) {
+    // What a killed save left behind is cleared away at start.
+    write_file(".quillmark-Killed.tmp", "half a class");
+    std::filesystem::last_write_time(folder() / ".quillmark-Killed.tmp",
+                                     std::filesystem::file_time_type::clock::now() -
+                                         std::chrono::minutes{5});
     dialogs.expect_message(question, ui::Answer::no, ui::Icon::none);
     start_program();
     dialogs.verify();
+    EXPECT_FALSE(std::filesystem::exists(folder() / ".quillmark-Killed.tmp"));
     EXPECT_EQ("zxqv\r\n", read_file("qmk.dat"));
     delete shown_window("Form4");
 
