@@ -45,9 +45,9 @@ void password_setup() {
     }
     QString typed;
     for (;;) {
-        typed = ui::inputbox(QStringLiteral("Please enter a password:"));
-        const QString confirmed =
-            ui::inputbox(QStringLiteral("Please re-enter your password for confirmation:"));
+        typed = ui::password_inputbox(QStringLiteral("Please enter a password:"));
+        const QString confirmed = ui::password_inputbox(
+            QStringLiteral("Please re-enter your password for confirmation:"));
         if (typed != confirmed) {
             ui::msgbox(QStringLiteral("Passwords do not match!"), ui::Icon::error);
         } else if (!survives_cp1252(typed)) {

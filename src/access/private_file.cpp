@@ -1,5 +1,6 @@
 #include "access/private_file.h"
 
+#include "classdata/name_in_message.h"
 #include "classdata/text_encoding.h"
 
 #include <cerrno>
@@ -14,7 +15,8 @@ namespace {
 Result failure(std::string_view action, const std::filesystem::path& path,
                const std::string& reason) {
     return Result::failure("Could not " + std::string{action} + " \"" +
-                           utf8_to_cp1252(path.filename().string()) + "\": " + reason + ".");
+                           name_in_message(utf8_to_cp1252(path.filename().string())) +
+                           "\": " + reason + ".");
 }
 
 } // namespace

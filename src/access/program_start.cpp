@@ -2,7 +2,9 @@
 
 #include "access/logon_window.h"
 #include "access/password_setup.h"
+#include "classdata/atomic_file.h"
 #include "classdata/class_data.h"
+#include "classdata/program_folder.h"
 #include "classdata/random_generator.h"
 #include "classmanager/class_manager.h"
 
@@ -10,6 +12,7 @@ namespace quillmark {
 
 void start_program() {
     seed_random_generator();
+    remove_stale_temporary_files(program_folder());
     password_setup();
     if (password != no_password) {
         console_locked = false;

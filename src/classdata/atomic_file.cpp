@@ -1,8 +1,11 @@
 #include "classdata/atomic_file.h"
 
+#include "classdata/name_in_message.h"
 #include "classdata/text_encoding.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -12,8 +15,43 @@
 namespace quillmark {
 namespace {
 
+// mkstemps replaces the six X by letters and digits.
+constexpr std::string_view temporary_prefix = ".quillmark-";
+constexpr std::string_view temporary_suffix = ".tmp";
+constexpr std::size_t temporary_random_length = 6;
+constexpr auto stale_after = std::chrono::minutes{1};
+
+bool is_temporary_name(std::string_view name) {
+    if (name.size() !=
+            temporary_prefix.size() + temporary_random_length + temporary_suffix.size() ||
+        !name.starts_with(temporary_prefix) || !name.ends_with(temporary_suffix)) {
+        return false;
+    }
+    const std::string_view random = name.substr(temporary_prefix.size(), temporary_random_length);
+    return std::all_of(random.begin(), random.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
+// A renamed file is only sure to keep its new name once its folder is on the disk too.
+int sync_folder(const std::filesystem::path& folder) {
+    const int descriptor =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return errno;
+    }
+    int error = 0;
+    // Some file systems cannot flush a folder and say so with EINVAL; they have nothing to lose.
+    if (::fsync(descriptor) != 0 && errno != EINVAL) {
+        error = errno;
+    }
+    ::close(descriptor);
+    return error;
+}
+
 Result failure(const std::filesystem::path& path, int error) {
-    return Result::failure("Could not save \"" + utf8_to_cp1252(path.filename().string()) +
+    return Result::failure("Could not save \"" +
+                           name_in_message(utf8_to_cp1252(path.filename().string())) +
                            "\": " + std::strerror(error) + ".");
 }
 
@@ -54,13 +92,17 @@ Result write_file_atomically(const std::filesystem::path& path, std::string_view
     // Renaming over a file succeeds whatever its permissions; a read-only file is respected.
     if (exists && S_ISREG(existing.st_mode) &&
         ((existing.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)) {
-        return Result::failure("Could not save \"" + utf8_to_cp1252(path.filename().string()) +
+        return Result::failure("Could not save \"" +
+                               name_in_message(utf8_to_cp1252(path.filename().string())) +
                                "\": the file is read-only.");
     }
 
     // A fixed-length hidden name fits wherever the file's own name fits, and the leading dot
     // and the ".tmp" ending keep it out of the class list.
-    std::string name = (path.parent_path() / ".quillmark-XXXXXX.tmp").string();
+    std::string name = (path.parent_path() /
+                        (std::string{temporary_prefix} + std::string(temporary_random_length, 'X') +
+                         std::string{temporary_suffix}))
+                           .string();
     const int descriptor = ::mkstemps(name.data(), 4);
     if (descriptor < 0) {
         return failure(path, errno);
@@ -80,7 +122,30 @@ Result write_file_atomically(const std::filesystem::path& path, std::string_view
         ::unlink(name.c_str());
         return failure(path, error);
     }
+    if (const int sync_error = sync_folder(path.parent_path()); sync_error != 0) {
+        return failure(path, sync_error);
+    }
     return Result::success();
+}
+
+void remove_stale_temporary_files(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries{folder, error};
+    if (error) {
+        return;
+    }
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const std::filesystem::directory_entry& entry : entries) {
+        // Neither a folder nor a link of that name is one of ours, whatever it points to.
+        if (!is_temporary_name(entry.path().filename().string()) || !entry.is_regular_file(error) ||
+            entry.is_symlink(error)) {
+            continue;
+        }
+        const auto changed = entry.last_write_time(error);
+        if (!error && now - changed > stale_after) {
+            std::filesystem::remove(entry.path(), error);
+        }
+    }
 }
 
 } // namespace quillmark

@@ -1,5 +1,7 @@
 #include "classdata/class_data.h"
 
+#include <algorithm>
+
 namespace quillmark {
 namespace {
 

@@ -2,10 +2,12 @@
 
 #include "classdata/atomic_file.h"
 #include "classdata/class_data.h"
+#include "classdata/name_in_message.h"
 #include "classdata/numbers.h"
 #include "classdata/program_folder.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -17,6 +19,8 @@
 #include <ostream>
 #include <sstream>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace quillmark {
 namespace {
@@ -169,11 +173,71 @@ std::optional<std::int16_t> plain_number(std::string_view line) {
     return static_cast<std::int16_t>(value);
 }
 
+// What a class file has changed so far, kept so that a file found unreadable halfway changes
+// nothing: the few values of the header whole, and each student and assignment slot as it was
+// before the reader first stored into it. Undoing a short file thus costs little, however large
+// the class.
+class ClassUndo {
+public:
+    ClassUndo()
+        : grade_scale_{grade_scale}
+        , use_plus_{use_plus}
+        , use_minus_{use_minus}
+        , instructor_{instructor} {}
+
+    // Call before the reader stores into the slot.
+    void keep_student(std::int16_t s) {
+        if (!student_kept_[s]) {
+            student_kept_[s] = true;
+            students_.emplace_back(s, students[s]);
+        }
+    }
+    void keep_assignment(std::int16_t a) {
+        if (!assignment_kept_[a]) {
+            assignment_kept_[a] = true;
+            assignments_.push_back({a, asg_title[a], asg_notes[a], asg_points[a]});
+        }
+    }
+
+    void undo() {
+        for (auto& [s, student] : students_) {
+            students[s] = std::move(student);
+        }
+        for (KeptAssignment& kept : assignments_) {
+            asg_title[kept.slot] = std::move(kept.title);
+            asg_notes[kept.slot] = std::move(kept.notes);
+            asg_points[kept.slot] = kept.points;
+        }
+        grade_scale = grade_scale_;
+        use_plus = use_plus_;
+        use_minus = use_minus_;
+        instructor = std::move(instructor_);
+    }
+
+private:
+    struct KeptAssignment {
+        std::int16_t slot;
+        std::string title;
+        std::string notes;
+        std::int16_t points;
+    };
+
+    std::bitset<student_slots + 1> student_kept_;
+    std::vector<std::pair<std::int16_t, student_rec>> students_;
+    std::bitset<assignment_slots + 1> assignment_kept_;
+    std::vector<KeptAssignment> assignments_;
+    decltype(quillmark::grade_scale) grade_scale_;
+    bool use_plus_;
+    bool use_minus_;
+    std::string instructor_;
+};
+
 // Reads the class file line by line into the class data, taking every value by its position.
 class ClassReader {
 public:
-    explicit ClassReader(std::string_view bytes)
-        : rest_{bytes} {}
+    ClassReader(std::string_view bytes, ClassUndo& undo)
+        : rest_{bytes}
+        , undo_{undo} {}
 
     // False when the file is unreadable; error() then says where and why.
     bool read();
@@ -197,6 +261,7 @@ private:
     bool fail(const std::string& reason);
 
     std::string_view rest_;
+    ClassUndo& undo_;
     bool extended_ = false;
     std::size_t line_number_ = 0;
     std::string error_;
@@ -321,6 +386,7 @@ bool ClassReader::read_list(std::string_view end_line, std::int16_t last_slot,
 
 bool ClassReader::read_students() {
     return read_list(end_of_students, student_slots, "student", [this](std::int16_t s) {
+        undo_.keep_student(s);
         student_rec& student = students[s];
         if (!read_text(student.first_name) || !read_text(student.last_name) ||
             !read_text(student.id_number)) {
@@ -341,6 +407,7 @@ bool ClassReader::read_scores(student_rec& student) {
 
 bool ClassReader::read_assignments() {
     return read_list(end_of_assignments, assignment_slots, "assignment", [this](std::int16_t a) {
+        undo_.keep_assignment(a);
         return read_text(asg_title[a]) && (!extended_ || read_text(asg_notes[a])) &&
                read_number(asg_points[a]);
     });
@@ -352,50 +419,15 @@ bool ClassReader::fail(const std::string& reason) {
 }
 
 Result read_failure(const std::string& file_name, const std::string& reason) {
-    return Result::failure("Could not read \"" + file_name + "\": " + reason + ".");
+    return Result::failure("Could not read \"" + name_in_message(file_name) + "\": " + reason +
+                           ".");
 }
 
-// Everything a class file can set, kept so that a file found unreadable halfway changes nothing.
-struct ClassBackup {
-    decltype(quillmark::students) students;
-    decltype(quillmark::asg_title) asg_title;
-    decltype(quillmark::asg_points) asg_points;
-    decltype(quillmark::asg_notes) asg_notes;
-    decltype(quillmark::grade_scale) grade_scale;
-    bool use_plus;
-    bool use_minus;
-    std::string instructor;
-
-    void take() {
-        students = quillmark::students;
-        asg_title = quillmark::asg_title;
-        asg_points = quillmark::asg_points;
-        asg_notes = quillmark::asg_notes;
-        grade_scale = quillmark::grade_scale;
-        use_plus = quillmark::use_plus;
-        use_minus = quillmark::use_minus;
-        instructor = quillmark::instructor;
-    }
-
-    void restore() {
-        quillmark::students = std::move(students);
-        quillmark::asg_title = std::move(asg_title);
-        quillmark::asg_points = asg_points;
-        quillmark::asg_notes = std::move(asg_notes);
-        quillmark::grade_scale = grade_scale;
-        quillmark::use_plus = use_plus;
-        quillmark::use_minus = use_minus;
-        quillmark::instructor = std::move(instructor);
-    }
-};
-
 Result parse_class(std::string_view bytes, const std::string& file_name) {
-    // On the heap: a full set of student records is too large for the stack.
-    const auto backup = std::make_unique<ClassBackup>();
-    backup->take();
-    ClassReader reader{bytes};
+    ClassUndo undo;
+    ClassReader reader{bytes, undo};
     if (!reader.read()) {
-        backup->restore();
+        undo.undo();
         return read_failure(file_name, reader.error());
     }
     return Result::success();

@@ -1,5 +1,6 @@
 #include "classmanager/class_files.h"
 
+#include "classdata/name_in_message.h"
 #include "classdata/text_encoding.h"
 #include "seating/chart_file.h"
 
@@ -87,15 +88,15 @@ std::optional<std::string> class_base_name(std::string_view answer) {
 }
 
 Result refused_name(std::string_view answer) {
-    return Result::failure("\"" + std::string{answer} + "\" cannot be used as a class name.");
+    return Result::failure("\"" + name_in_message(answer) + "\" cannot be used as a class name.");
 }
 
 Result existing_class(std::string_view base_name) {
-    return Result::failure("A class named \"" + std::string{base_name} + "\" already exists.");
+    return Result::failure("A class named \"" + name_in_message(base_name) + "\" already exists.");
 }
 
 Result failure(std::string_view action, std::string_view file_name, int error) {
-    return Result::failure("Could not " + std::string{action} + " \"" + std::string{file_name} +
+    return Result::failure("Could not " + std::string{action} + " \"" + name_in_message(file_name) +
                            "\": " + std::strerror(error) + ".");
 }
 

@@ -60,7 +60,6 @@ Form4::Form4(QWidget* parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(244, 256, 214, 24);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(ui::sans_serif(8.25, true));
 
     // Two rows under the picture: the class commands, then backup, restore and quit.
     const auto make_button = [this](const char* name, QStyle::StandardPixmap picture, int row,

@@ -2,6 +2,7 @@
 
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
+#include "classdata/name_in_message.h"
 #include "classdata/program_folder.h"
 
 #include <string>
@@ -13,7 +14,7 @@ Result open_class(std::string_view file_name) {
     std::error_code error;
     const auto size = std::filesystem::file_size(in_program_folder(file_name), error);
     if (error) {
-        return Result::failure("Could not open \"" + std::string{file_name} +
+        return Result::failure("Could not open \"" + name_in_message(file_name) +
                                "\": " + error.message() + ".");
     }
     const std::string previous_file = class_file;

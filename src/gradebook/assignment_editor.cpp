@@ -48,7 +48,7 @@ Form3::Form3(Form1& gradebook)
 
     ui::set_tab_order({Text1, Text2, Command1, Command2, text3});
 
-    connect(Text1, &QLineEdit::returnPressed, Text2, [this] { Text2->setFocus(); });
+    connect(Text1, &QLineEdit::returnPressed, Text2, [this] { ui::focus_whole(*Text2); });
     connect(Text2, &QLineEdit::returnPressed, this, &Form3::pok);
     connect(Command1, &QPushButton::clicked, this, &Form3::pok);
     connect(Command2, &QPushButton::clicked, this, &Form3::close);
@@ -79,9 +79,10 @@ void Form3::pok() {
     const std::int16_t a = slot();
     asg_title[a] = ui::from_qstring(Text1->text());
     if (asg_title[a].empty()) {
-        // A removed assignment leaves nothing behind for whatever is entered in the slot next.
-        for (student_rec& student : students) {
-            student.scores[a] = 0;
+        // A removed assignment leaves nothing behind for whatever is entered in the slot next;
+        // the spare student is the class file reader's alone.
+        for (std::int16_t s = 0; s < student_slots; ++s) {
+            students[s].scores[a] = 0;
         }
         asg_notes[a].clear();
         asg_points[a] = default_points;

@@ -119,6 +119,7 @@ Form1::Form1(QWidget* parent)
     build_menus();
 
     Timer1 = new QTimer{this};
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(20000);
     connect(Timer1, &QTimer::timeout, this, &Form1::autosave);
     Timer1->start();

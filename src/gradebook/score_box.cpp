@@ -94,13 +94,19 @@ void ScoreBox::render() {
 
 void ScoreBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    // A click that brings the focus, also into a window not yet active, places the cursor
-    // after the focus came; the whole score is selected once the button is released.
-    select_on_release =
-        event->reason() == Qt::MouseFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
+    // A click that brings the focus places the cursor after the focus came; the whole score is
+    // selected once the button is released.
+    select_on_release = select_on_release || event->reason() == Qt::MouseFocusReason;
     if (!leaves_the_window(event->reason())) {
         selectAll();
     }
+}
+
+void ScoreBox::mousePressEvent(QMouseEvent* event) {
+    // A click into a window that is not active yet (without a window manager the program
+    // activates it itself, after the click) reaches the box before its focus does.
+    select_on_release = select_on_release || !hasFocus();
+    QLineEdit::mousePressEvent(event);
 }
 
 void ScoreBox::mouseReleaseEvent(QMouseEvent* event) {

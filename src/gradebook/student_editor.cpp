@@ -6,6 +6,8 @@
 #include "ui/layout.h"
 #include "ui/text.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,8 +51,8 @@ Form2::Form2(Form1& gradebook)
 
     ui::set_tab_order({Text1, Text2, text3, Command1, Command2, Text4, Text5, Text6});
 
-    connect(Text1, &QLineEdit::returnPressed, Text2, [this] { Text2->setFocus(); });
-    connect(Text2, &QLineEdit::returnPressed, text3, [this] { text3->setFocus(); });
+    connect(Text1, &QLineEdit::returnPressed, Text2, [this] { ui::focus_whole(*Text2); });
+    connect(Text2, &QLineEdit::returnPressed, text3, [this] { ui::focus_whole(*text3); });
     connect(text3, &QLineEdit::returnPressed, this, &Form2::pok);
     connect(Command1, &QPushButton::clicked, this, &Form2::pok);
     connect(Command2, &QPushButton::clicked, this, &Form2::close);
@@ -86,8 +88,9 @@ void Form2::pok() {
     student.last_name = ui::from_qstring(Text2->text());
     student.id_number = ui::from_qstring(text3->text());
     if (all_empty) {
-        // A removed student leaves nothing behind for whoever is entered in the slot next.
-        student.scores.fill(0);
+        // A removed student leaves nothing behind for whoever is entered in the slot next; the
+        // spare score is the class file reader's alone.
+        std::fill_n(student.scores.begin(), assignment_slots, std::int16_t{0});
         student.telephone.clear();
         student.address.clear();
         student.notes.clear();

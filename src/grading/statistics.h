@@ -4,9 +4,9 @@
 
 // Figures over the open class, recomputed from the data at every call. Only used students and
 // existing assignments count, the excused mark never does, and a 0 counts as 0 points. When
-// nothing counts the result is 0, never a division by zero. A score on an assignment worth 0
-// points or less is no fraction of anything: it counts in the mean score only. Every result is
-// finite.
+// nothing counts the result is 0, never a division by zero. An assignment worth 0 points or less
+// has no average, deviation or letter shares of its own, but its scores and points still count
+// in the student's average like any other's. Every result is finite.
 namespace quillmark {
 
 // Fraction of the points possible the student earned (1 is full marks); 0 when the counted

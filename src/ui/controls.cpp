@@ -61,6 +61,11 @@ void fill_box(QLineEdit& box, const QString& text) {
     box.setText(text);
 }
 
+void focus_whole(QLineEdit& box) {
+    box.setFocus(Qt::TabFocusReason);
+    box.selectAll();
+}
+
 void set_tab_order(std::initializer_list<QWidget*> widgets) {
     QWidget* previous = nullptr;
     for (QWidget* widget : widgets) {

@@ -34,6 +34,9 @@ void set_colors(QLabel& label, const QColor& text, const QColor& back);
 // may hold one), so that storing the box back never cuts it short.
 void fill_box(QLineEdit& box, const QString& text);
 
+// Gives box the focus with its whole text selected, as Tab does, so that typing replaces it.
+void focus_whole(QLineEdit& box);
+
 // Tab moves through the widgets in the order given.
 void set_tab_order(std::initializer_list<QWidget*> widgets);
 

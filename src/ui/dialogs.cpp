@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -27,6 +28,17 @@ QMessageBox::Icon message_icon(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+QString ask(const QString& prompt, const QString& default_answer, QLineEdit::EchoMode echo,
+            QWidget* parent) {
+    if (installed_handler != nullptr) {
+        return installed_handler->input(prompt, default_answer);
+    }
+    bool accepted = false;
+    QString answer =
+        QInputDialog::getText(parent, program_title, prompt, echo, default_answer, &accepted);
+    return accepted ? answer : QString{};
+}
+
 } // namespace
 
 Answer msgbox(const QString& text, Icon icon, Buttons buttons, QWidget* parent) {
@@ -44,13 +56,11 @@ Answer msgbox(const QString& text, Icon icon, Buttons buttons, QWidget* parent) 
 }
 
 QString inputbox(const QString& prompt, const QString& default_answer, QWidget* parent) {
-    if (installed_handler != nullptr) {
-        return installed_handler->input(prompt, default_answer);
-    }
-    bool accepted = false;
-    QString answer = QInputDialog::getText(parent, program_title, prompt, QLineEdit::Normal,
-                                           default_answer, &accepted);
-    return accepted ? answer : QString{};
+    return ask(prompt, default_answer, QLineEdit::Normal, parent);
+}
+
+QString password_inputbox(const QString& prompt, QWidget* parent) {
+    return ask(prompt, {}, QLineEdit::Password, parent);
 }
 
 QString save_file_name(const QString& proposed_path, const QString& filter, QWidget* parent) {

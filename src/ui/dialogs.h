@@ -19,6 +19,10 @@ Answer msgbox(const QString& text, Icon icon = Icon::none, Buttons buttons = But
 QString inputbox(const QString& prompt, const QString& default_answer = {},
                  QWidget* parent = nullptr);
 
+// An input box like the one above that shows each typed character as "*". A dialog handler
+// answers it through its input().
+QString password_inputbox(const QString& prompt, QWidget* parent = nullptr);
+
 // The standard save-file dialog, starting at proposed_path (a full file name); returns the
 // chosen file name, or the empty text when cancelled.
 QString save_file_name(const QString& proposed_path, const QString& filter,

@@ -1,5 +1,6 @@
 #include "access/console_lock.h"
 #include "access/logon_window.h"
+#include "access/password_setup.h"
 #include "access/program_start.h"
 #include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
@@ -7,17 +8,29 @@
 #include "ui/clock.h"
 #include "ui/program_end.h"
 
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QApplication>
+#include <QInputDialog>
 #include <QLineEdit>
-#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace quillmark {
 namespace {
 
 using testing::shown_window;
+
+// Log-on lines are compared with the literal texts of one known locale and zone; Qt reads both
+// at their first use, well after this.
+[[maybe_unused]] const bool known_locale =
+    ::setenv("LC_ALL", "en_US.UTF-8", 1) == 0 && ::setenv("TZ", "UTC", 1) == 0;
 
 const QDateTime clock_moment{QDate{2024, 3, 5}, QTime{14, 7, 9}};
 const QString question = QStringLiteral("Would you like to password protect your class data? If "
@@ -57,9 +70,15 @@ protected:
 };
 
 TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpensAndWithOneTheLogOn) {
+    // What a killed save left behind is cleared away at start.
+    write_file(".quillmark-Killed.tmp", "half a class");
+    std::filesystem::last_write_time(folder() / ".quillmark-Killed.tmp",
+                                     std::filesystem::file_time_type::clock::now() -
+                                         std::chrono::minutes{5});
     dialogs.expect_message(question, ui::Answer::no, ui::Icon::none);
     start_program();
     dialogs.verify();
+    EXPECT_FALSE(std::filesystem::exists(folder() / ".quillmark-Killed.tmp"));
     EXPECT_EQ("zxqv\r\n", read_file("qmk.dat"));
     delete shown_window("Form4");
 
@@ -105,6 +124,29 @@ TEST_F(AccessTest, RefusedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {
     EXPECT_EQ(nullptr, shown_window("Form7"));
 }
 
+TEST_F(AccessTest, TheSetUpsPasswordBoxesShowStars) {
+    // The real boxes, answered as they come up.
+    ui::set_dialog_handler(nullptr);
+    QList<QLineEdit::EchoMode> echoes;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&echoes] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes != nullptr ? yes : box->button(QMessageBox::Ok))->click();
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            echoes.append(input->textEchoMode());
+            input->setTextValue(QStringLiteral("pw"));
+            input->accept();
+        }
+    });
+    answerer.start(0);
+    password_setup();
+    ui::set_dialog_handler(&dialogs);
+    EXPECT_EQ((QList{QLineEdit::Password, QLineEdit::Password}), echoes);
+    EXPECT_EQ("pw", password);
+}
+
 TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
     password = "Secret";
     auto* logon = new Form7;
@@ -116,10 +158,7 @@ TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
     enter_password(*logon, QStringLiteral("a,bcdefghijklmnopqrstu"));
     dialogs.verify();
 
-    const QLocale locale = QLocale::system();
-    const std::string when = (locale.toString(clock_moment.date(), QLocale::ShortFormat) + " " +
-                              locale.toString(clock_moment, locale.timeFormat(QLocale::LongFormat)))
-                                 .toStdString();
+    const std::string when = "3/5/24 2:07:09 PM UTC";
     EXPECT_EQ(when + " secret\r\n" + when + " a,bcdefghijklmnopqrs\r\n", read_file("qmk.els"));
     EXPECT_EQ(0600U, permissions("qmk.els"));
 

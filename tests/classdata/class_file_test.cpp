@@ -152,15 +152,21 @@ TEST_F(ClassFileTest, UnreadableFilesNameTheLineAndChangeNothing) {
         {with_line(25, "Maybe"), "line 25: expected True or False"},
         // A marker with a blank after it is no marker.
         {with_line(16, "esd000 "), "line 39: the file ends too early"},
+        // Student 0 a second time, after everything of the first one was stored.
+        {with_line(16, " 0 "), "line 39: the file ends too early"},
     };
     for (const auto& [bytes, reason] : cases) {
         clear_class();
         instructor = "Before";
+        students[0] = {"Old", "Student", "7", {}, "", "", ""};
+        students[0].scores[0] = 4;
+        asg_title[0] = "Old quiz";
+        use_minus = true;
+        const std::string before = written();
         const Result result = read(bytes);
         ASSERT_FALSE(result) << reason;
         EXPECT_EQ("Could not read \"Period 1.cls\": " + reason + ".", result.message());
-        EXPECT_EQ("Before", instructor) << reason;
-        EXPECT_FALSE(student_used(0)) << reason;
+        EXPECT_EQ(before, written()) << reason;
     }
 
     class_file = "Period 1.cls";

@@ -172,6 +172,7 @@ TEST_F(ClassManagerTest, RefusalsAndCancelsLeaveEveryFileAsItWas) {
 TEST_F(ClassManagerTest, CaptionsFollowTheMouse) {
     Form4& form = class_manager();
     auto* label = form.findChild<QLabel*>(QStringLiteral("Label1"));
+    EXPECT_FALSE(label->font().bold());
     const auto move_mouse = [](QWidget* widget, QPoint where) {
         QMouseEvent move{QEvent::MouseMove, QPointF{where}, widget->mapToGlobal(QPointF{where}),
                          Qt::NoButton,      Qt::NoButton,   Qt::NoModifier};

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 namespace quillmark::testing {
 namespace {
@@ -67,7 +68,11 @@ TEST_F(AutosaveAndCloseTest, ATickSavesUnderItsOwnTitlesShownOrHidden) {
     QObject::connect(&gradebook, &QWidget::windowTitleChanged,
                      [&titles](const QString& title) { titles.append(title); });
 
-    gradebook.autosave();
+    auto* timer = gradebook.findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_NE(nullptr, timer);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(20000, timer->interval());
+    QMetaObject::invokeMethod(timer, "timeout");
 
     EXPECT_EQ((QStringList{"Autosaving - Please Wait...", "Quillmark - [Algebra.cls]",
                            "Calculating Overall Class Analysis - Please Wait...",
@@ -78,7 +83,8 @@ TEST_F(AutosaveAndCloseTest, ATickSavesUnderItsOwnTitlesShownOrHidden) {
 
     gradebook.hide();
     students[0].scores[0] = 10;
-    gradebook.autosave();
+    EXPECT_TRUE(timer->isActive());
+    QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
     EXPECT_NE(std::string::npos, read_file("Algebra.cls").find("\r\n 10 \r\n"));
 }
