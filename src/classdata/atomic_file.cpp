@@ -49,10 +49,14 @@ int sync_folder(const std::filesystem::path& folder) {
     return error;
 }
 
-Result failure(const std::filesystem::path& path, int error) {
-    return Result::failure("Could not save \"" +
+Result failure(const std::filesystem::path& path, std::string_view what, std::string_view reason) {
+    std::string message = "Could not save ";
+    if (!what.empty()) {
+        message.append(what).append(" ");
+    }
+    return Result::failure(message + "\"" +
                            name_in_message(utf8_to_cp1252(path.filename().string())) +
-                           "\": " + std::strerror(error) + ".");
+                           "\": " + std::string{reason} + ".");
 }
 
 bool write_all(int descriptor, std::string_view bytes) {
@@ -86,15 +90,13 @@ mode_t permissions_for(const struct stat* existing, FileAccess access) {
 } // namespace
 
 Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
-                             FileAccess access) {
+                             FileAccess access, std::string_view what) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     // Renaming over a file succeeds whatever its permissions; a read-only file is respected.
     if (exists && S_ISREG(existing.st_mode) &&
         ((existing.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)) {
-        return Result::failure("Could not save \"" +
-                               name_in_message(utf8_to_cp1252(path.filename().string())) +
-                               "\": the file is read-only.");
+        return failure(path, what, "the file is read-only");
     }
 
     // A fixed-length hidden name fits wherever the file's own name fits, and the leading dot
@@ -105,7 +107,7 @@ Result write_file_atomically(const std::filesystem::path& path, std::string_view
                            .string();
     const int descriptor = ::mkstemps(name.data(), 4);
     if (descriptor < 0) {
-        return failure(path, errno);
+        return failure(path, what, std::strerror(errno));
     }
     int error = 0;
     if (::fchmod(descriptor, permissions_for(exists ? &existing : nullptr, access)) != 0 ||
@@ -120,10 +122,10 @@ Result write_file_atomically(const std::filesystem::path& path, std::string_view
     }
     if (error != 0) {
         ::unlink(name.c_str());
-        return failure(path, error);
+        return failure(path, what, std::strerror(error));
     }
     if (const int sync_error = sync_folder(path.parent_path()); sync_error != 0) {
-        return failure(path, sync_error);
+        return failure(path, what, std::strerror(sync_error));
     }
     return Result::success();
 }

@@ -16,8 +16,9 @@ enum class FileAccess { everyone, owner_only };
 // when the folder alone cannot be flushed does the file already hold the new contents, and that
 // is reported all the same. A read-only file is not replaced. The file keeps its permissions; a
 // new one gets those the umask allows, and an owner-only file is readable by its owner alone.
+// what, when given, says what the file is in the message ("the seating chart").
 Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
-                             FileAccess access = FileAccess::everyone);
+                             FileAccess access = FileAccess::everyone, std::string_view what = {});
 
 // Deletes the temporary files that saves into folder interrupted by a crash or a kill left
 // behind: regular files named as write_file_atomically names them and unchanged for more than a

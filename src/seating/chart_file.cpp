@@ -112,18 +112,8 @@ Result load_chart(Desks& desks) {
 }
 
 Result save_chart(const Desks& desks) {
-    const std::string file_name = chart_file_name(class_file);
-    const Result saved = write_file_atomically(chart_file_path(), chart_bytes(desks));
-    if (saved) {
-        return saved;
-    }
-    // The writer names the file and the reason; the teacher is told which file this is.
-    const std::string writer_start = "Could not save \"" + file_name + "\": ";
-    std::string reason = saved.message();
-    if (reason.starts_with(writer_start)) {
-        reason.erase(0, writer_start.size());
-    }
-    return Result::failure("Could not save the seating chart \"" + file_name + "\": " + reason);
+    return write_file_atomically(chart_file_path(), chart_bytes(desks), FileAccess::everyone,
+                                 "the seating chart");
 }
 
 } // namespace quillmark
