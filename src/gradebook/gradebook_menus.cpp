@@ -2,6 +2,7 @@
 #include "access/password_setup.h"
 #include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
+#include "reports/print_dialog.h"
 #include "reports/report_kind.h"
 #include "ui/image_button.h"
 
@@ -89,7 +90,7 @@ void Form1::build_menus() {
 }
 
 void Form1::print_report(std::int16_t kind) {
-    edit_slot = kind;
+    open_print_dialog(*this, kind);
 }
 
 void Form1::chinstruct() {}
