@@ -1,4 +1,5 @@
 #include "reports/assignment_report.h"
+#include "reports/class_report.h"
 #include "reports/report_fixture.h"
 #include "reports/student_report.h"
 
@@ -35,6 +36,18 @@ TEST_F(ReportTest, AssignmentsWithoutPointsPrintEmptyPercentageAndLetterCells) {
         EXPECT_EQ(std::string::npos, line.find("inf")) << line;
         EXPECT_EQ(std::string::npos, line.find("nan")) << line;
     }
+}
+
+// Slots the print dialog never passes print nothing rather than read outside the class.
+TEST_F(ReportTest, SlotsOutsideTheClassPrintNothing) {
+    print_class_report(printer, 0, 9, today);
+    print_class_report(printer, 195, 204, today);
+    print_student_report(printer, -1, today);
+    print_student_report(printer, student_slots + 1, today);
+    print_assignment_report(printer, assignment_slots + 1, today);
+    EXPECT_TRUE(printer.lines.empty());
+    print_class_report(printer, 200, 200, today); // its legend reaches past the last slot
+    EXPECT_FALSE(printer.lines.empty());
 }
 
 } // namespace
