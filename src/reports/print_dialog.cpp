@@ -16,6 +16,7 @@
 
 #include <memory>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -161,7 +162,10 @@ void Form9::print() {
     }
 
     ui::QtPagePrinter page_printer{*printer};
+    // A full class runs to a hundred pages and more.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     print_on(page_printer);
+    QApplication::restoreOverrideCursor();
     if (!page_printer.failure().isEmpty()) {
         ui::msgbox(QStringLiteral("Could not print to \"%1\": %2.")
                        .arg(printer_name, page_printer.failure()),
