@@ -7,17 +7,17 @@
 
 namespace quillmark::testing {
 
-// A PDF file read back with poppler's tools (poppler-utils); a missing tool fails the test.
+// A PDF file read back with poppler-utils; a missing tool fails the test.
 
-// The printed lines in order, pages one after another, each with its runs of blanks made one
-// and trimmed; empty lines dropped.
+// The printed lines, pages one after another, each with its runs of blanks made one and
+// trimmed; empty lines dropped.
 std::vector<std::string> pdf_lines(const std::filesystem::path& file);
 
 struct PdfWord {
-    double left = 0.0; // points from the page's left edge
+    double left = 0.0; // points from the page's top left corner
     double top = 0.0;
     double bottom = 0.0;
-    std::string text; // UTF-8
+    std::string text; // UTF-8, with "&", "<" and ">" as HTML entities
 };
 struct PdfPage {
     double width = 0.0; // points
@@ -26,7 +26,7 @@ struct PdfPage {
 };
 std::vector<PdfPage> pdf_pages(const std::filesystem::path& file);
 
-// The names of the fonts the file uses, without the prefix of an embedded subset.
+// The fonts the file uses, without the prefix of an embedded subset.
 std::set<std::string> pdf_fonts(const std::filesystem::path& file);
 
 } // namespace quillmark::testing
