@@ -58,8 +58,22 @@ QString printout_name(std::int16_t kind) {
     return title.sliced(6, title.size() - 7);
 }
 
-QString in_quotes(const std::string& cp1252) {
-    return QLatin1Char('"') + ui::to_qstring(cp1252) + QLatin1Char('"');
+// What the printout is about; a slot outside the class names nobody.
+std::string subject(std::int16_t kind) {
+    switch (kind) {
+    case report_kind::individual_student:
+        if (selected_student < 0 || selected_student > student_slots) {
+            return {};
+        }
+        return students[selected_student].first_name + " " + students[selected_student].last_name;
+    case report_kind::individual_assignment:
+        if (selected_assignment < 0 || selected_assignment > assignment_slots) {
+            return {};
+        }
+        return asg_title[selected_assignment];
+    default:
+        return class_file;
+    }
 }
 
 } // namespace
@@ -84,7 +98,6 @@ Form9::Form9(QWidget& opener, const Desks* desks)
         Option1[idx] = new QRadioButton{orders[idx], this};
         Option1[idx]->setObjectName(ui::indexed_name("Option1", idx));
         Option1[idx]->setGeometry(ui::twips_rect(240, 1920 + 240 * idx, 3255, 255));
-        Option1[idx]->hide();
     }
     Command1 = ui::add_button(*this, QStringLiteral("Command1"), QStringLiteral("Print"),
                               ui::twips_rect(240, 2520, 1575, 375));
@@ -100,25 +113,11 @@ void Form9::load() {
     List1->addItems(ui::printer_names());
     List1->setCurrentRow(0);
     setWindowTitle(window_title(kind_));
-    switch (kind_) {
-    case report_kind::individual_student: {
-        const student_rec& student = students[selected_student];
-        Label1->setText(in_quotes(student.first_name + " " + student.last_name));
-        break;
-    }
-    case report_kind::individual_assignment:
-        Label1->setText(in_quotes(asg_title[selected_assignment]));
-        break;
-    case report_kind::overall_class:
-        Label1->setText(in_quotes(class_file));
-        Option1[0]->setChecked(true);
-        Option1[0]->show();
-        Option1[1]->show();
-        break;
-    default:
-        Label1->setText(in_quotes(class_file));
-        break;
-    }
+    Label1->setText(QLatin1Char('"') + ui::to_qstring(subject(kind_)) + QLatin1Char('"'));
+    const bool class_report = kind_ == report_kind::overall_class;
+    Option1[0]->setChecked(true);
+    Option1[0]->setVisible(class_report);
+    Option1[1]->setVisible(class_report);
     if (opener_) {
         opener_->hide();
     }

@@ -117,7 +117,7 @@ TEST_F(PrintDialogTest, EachPrintoutIsNamedWithItsOptionsAndCancelGoesBack) {
         const bool options = printout.kind == report_kind::overall_class;
         EXPECT_EQ(options, control<QRadioButton>("Option1(0)")->isVisible());
         EXPECT_EQ(options, control<QRadioButton>("Option1(1)")->isVisible());
-        EXPECT_EQ(options, control<QRadioButton>("Option1(0)")->isChecked());
+        EXPECT_TRUE(control<QRadioButton>("Option1(0)")->isChecked());
         EXPECT_EQ(0, printers()->currentRow());
         EXPECT_EQ(QStringLiteral("PDF File"), printers()->item(printers()->count() - 1)->text());
         click("Command2");
@@ -135,6 +135,10 @@ TEST_F(PrintDialogTest, EachPrintoutIsNamedWithItsOptionsAndCancelGoesBack) {
     // Closed by its title bar, it goes back too.
     dialog->close();
     EXPECT_TRUE(handed_back());
+
+    selected_student = -1;
+    open(report_kind::individual_student);
+    EXPECT_EQ(QStringLiteral("\"\""), control<QLabel>("Label1")->text());
 }
 
 TEST_F(PrintDialogTest, PdfPrinterSavesTheClassReportWhereChosenAndOpensIt) {
