@@ -6,6 +6,7 @@
 #include "gradebook/help_texts.h"
 #include "grading/curve_wizard.h"
 #include "grading/grading_scale_dialog.h"
+#include "reports/print_dialog.h"
 #include "reports/report_kind.h"
 #include "seating/seating_planner.h"
 #include "ui/dialogs.h"
@@ -109,7 +110,7 @@ void Form1::build_menus() {
 }
 
 void Form1::print_report(std::int16_t kind) {
-    edit_slot = kind;
+    open_print_dialog(*this, kind);
 }
 
 void Form1::chinstruct() {
