@@ -2,6 +2,8 @@
 
 #include "gradebook/click_watcher.h"
 #include "gradebook/gradebook_window.h"
+#include "reports/print_dialog.h"
+#include "reports/report_kind.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
@@ -168,6 +170,11 @@ Form10::Form10(Form1& gradebook)
                               ui::twips_rect(7320, 5520, 975, 375));
     Command2 = ui::add_button(*this, QStringLiteral("Command2"), QStringLiteral("Cancel"),
                               ui::twips_rect(7320, 6000, 975, 375));
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        // The planner stays behind the print dialog, hidden, with its desks as they are.
+        const Desks desks = current_desks();
+        open_print_dialog(*this, report_kind::seating_chart, &desks);
+    });
     connect(Command1, &QPushButton::clicked, this, &Form10::save);
     connect(Command2, &QPushButton::clicked, this, &Form10::close);
 

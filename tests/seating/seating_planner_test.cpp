@@ -95,11 +95,19 @@ TEST_F(SeatingPlannerTest, DoubleClicksToggleDesksAndTextOnAnAbsentDeskIsNotSave
     type(0, QStringLiteral("Typed"));
     type(2, QStringLiteral("Christopher"));
 
-    // Hidden behind the print dialog and shown again, the planner keeps its desks, and the
-    // printout sees the absent desk's text.
-    planner->hide();
-    planner->show();
-    EXPECT_EQ("Typed", planner->current_desks()[0].text);
+    // Hidden behind the print dialog and shown again by its Cancel, the planner keeps its
+    // desks, and the printout would see the absent desk's text.
+    click("Command3");
+    QWidget* print_dialog = testing::shown_window("Form9");
+    ASSERT_NE(nullptr, print_dialog);
+    EXPECT_EQ(QStringLiteral("Print Seating Chart?"), print_dialog->windowTitle());
+    EXPECT_FALSE(planner->isVisible() || gradebook->isVisible());
+    QTest::mouseClick(print_dialog->findChild<QWidget*>(QStringLiteral("Command2")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(planner->isVisible());
+    EXPECT_FALSE(gradebook->isVisible());
+    EXPECT_EQ(QStringLiteral("Typed"), desk(0).text());
+    EXPECT_FALSE(white(0));
 
     click("Command1");
     EXPECT_TRUE(handed_back());
