@@ -1,17 +1,12 @@
-#include "classdata/class_data.h"
-#include "gradebook/gradebook_window.h"
+#include "gradebook/grid_fixture.h"
 #include "seating/seating_planner.h"
-#include "support/dialog_script.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <string>
 
-#include <QLineEdit>
 #include <QPointer>
-#include <QTest>
 
-namespace quillmark {
+namespace quillmark::testing {
 namespace {
 
 std::string empty_desks(int count) {
@@ -22,29 +17,23 @@ std::string empty_desks(int count) {
     return records;
 }
 
-class SeatingPlannerTest : public testing::GuiFixture {
+class SeatingPlannerTest : public GridTest {
 protected:
     void SetUp() override {
-        GuiFixture::SetUp();
-        clear_class();
-        class_file = "Algebra.cls";
+        GridTest::SetUp();
         const char* const last_names[] = {"Smith", "adams", "Brown"};
         for (int s = 0; s < 3; ++s) {
-            students[s].first_name = "S" + std::to_string(s);
-            students[s].last_name = last_names[s];
-            students[s].id_number = std::to_string(s);
+            add_student(s, "S" + std::to_string(s), last_names[s], std::to_string(s));
         }
-        gradebook = new Form1;
-        gradebook->load();
+        open_gradebook();
     }
 
     // Opens the planner as the toolbox's "Seating Planner" caption does.
     void open_planner() {
-        QTest::mouseClick(gradebook->findChild<QWidget*>(QStringLiteral("Label21(0)")),
-                          Qt::LeftButton);
-        planner = qobject_cast<Form10*>(testing::shown_window("Form10"));
+        QTest::mouseClick(&control<QWidget>(QStringLiteral("Label21(0)")), Qt::LeftButton);
+        planner = qobject_cast<Form10*>(shown_window("Form10"));
         ASSERT_NE(nullptr, planner);
-        ASSERT_FALSE(gradebook->isVisible());
+        ASSERT_FALSE(window_->isVisible());
     }
 
     QLineEdit& desk(int i) const {
@@ -63,21 +52,37 @@ protected:
     // The planner is gone and the gradebook is back.
     bool handed_back() const {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return planner.isNull() && gradebook->isVisible();
+        return planner.isNull() && window_->isVisible();
     }
 
-    QPointer<Form1> gradebook;
     QPointer<Form10> planner;
 };
 
-TEST_F(SeatingPlannerTest, FirstOpeningCreatesAnEmptyChartAndShowsWhiteDesks) {
+TEST_F(SeatingPlannerTest, FirstOpeningCreatesAnEmptyChartThatAPlanThenCancelLeavesEmpty) {
     open_planner();
-    EXPECT_EQ("", read_file("Algebra.chart"));
     ASSERT_TRUE(std::filesystem::exists(folder() / "Algebra.chart"));
+    EXPECT_EQ("", read_file("Algebra.chart"));
     for (int i = 0; i < 72; ++i) {
         EXPECT_TRUE(white(i) && desk(i).text().isEmpty()) << i;
     }
     EXPECT_EQ(QRect(84, 152, 57, 17), desk(17).geometry());
+
+    // Alphabetical seating reorders the class for good, even when the desks are not saved.
+    click("Label4");
+    EXPECT_EQ(QStringLiteral("S1 a."), desk(0).text());
+    EXPECT_EQ(QStringLiteral("S0 S."), desk(2).text());
+    click("Command2");
+    EXPECT_TRUE(handed_back());
+    EXPECT_EQ(QStringLiteral("adams S1"), control<QLineEdit>(QStringLiteral("text3(0)")).text());
+    EXPECT_EQ("", read_file("Algebra.chart"));
+
+    // The title bar leaves as Cancel does.
+    write_file("Algebra.chart", "Old\r\n1\r\n");
+    open_planner();
+    click("Image3");
+    planner->close();
+    EXPECT_TRUE(handed_back());
+    EXPECT_EQ("Old\r\n1\r\n", read_file("Algebra.chart"));
 }
 
 TEST_F(SeatingPlannerTest, DoubleClicksToggleDesksAndTextOnAnAbsentDeskIsNotSaved) {
@@ -98,14 +103,14 @@ TEST_F(SeatingPlannerTest, DoubleClicksToggleDesksAndTextOnAnAbsentDeskIsNotSave
     // Hidden behind the print dialog and shown again by its Cancel, the planner keeps its
     // desks, and the printout would see the absent desk's text.
     click("Command3");
-    QWidget* print_dialog = testing::shown_window("Form9");
+    QWidget* print_dialog = shown_window("Form9");
     ASSERT_NE(nullptr, print_dialog);
     EXPECT_EQ(QStringLiteral("Print Seating Chart?"), print_dialog->windowTitle());
-    EXPECT_FALSE(planner->isVisible() || gradebook->isVisible());
+    EXPECT_FALSE(planner->isVisible() || window_->isVisible());
     QTest::mouseClick(print_dialog->findChild<QWidget*>(QStringLiteral("Command2")),
                       Qt::LeftButton);
     EXPECT_TRUE(planner->isVisible());
-    EXPECT_FALSE(gradebook->isVisible());
+    EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(QStringLiteral("Typed"), desk(0).text());
     EXPECT_FALSE(white(0));
 
@@ -113,26 +118,6 @@ TEST_F(SeatingPlannerTest, DoubleClicksToggleDesksAndTextOnAnAbsentDeskIsNotSave
     EXPECT_TRUE(handed_back());
     EXPECT_EQ("\r\n0\r\n\r\n1\r\nChristophe\r\n1\r\n" + empty_desks(69),
               read_file("Algebra.chart"));
-}
-
-TEST_F(SeatingPlannerTest, AlphabeticalSeatingThenCancelKeepsTheOrderButNotTheDesks) {
-    write_file("Algebra.chart", "Old\r\n1\r\n");
-    open_planner();
-    click("Label4");
-    EXPECT_EQ(QStringLiteral("S1 a."), desk(0).text());
-    EXPECT_EQ(QStringLiteral("S0 S."), desk(2).text());
-    click("Command2");
-    EXPECT_TRUE(handed_back());
-    EXPECT_EQ(QStringLiteral("adams S1"),
-              gradebook->findChild<QLineEdit*>(QStringLiteral("text3(0)"))->text());
-    EXPECT_EQ("Old\r\n1\r\n", read_file("Algebra.chart"));
-
-    // The title bar leaves as Cancel does.
-    open_planner();
-    click("Image3");
-    planner->close();
-    EXPECT_TRUE(handed_back());
-    EXPECT_EQ("Old\r\n1\r\n", read_file("Algebra.chart"));
 }
 
 TEST_F(SeatingPlannerTest, AFailedSaveIsReportedAndThePlannerStaysAsItWas) {
@@ -153,4 +138,4 @@ TEST_F(SeatingPlannerTest, AFailedSaveIsReportedAndThePlannerStaysAsItWas) {
 }
 
 } // namespace
-} // namespace quillmark
+} // namespace quillmark::testing

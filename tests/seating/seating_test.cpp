@@ -1,17 +1,26 @@
 #include "classdata/class_data.h"
 #include "classdata/random_generator.h"
 #include "seating/automatic_seating.h"
+#include "seating/chart_file.h"
 #include "support/class_fixture.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace quillmark {
 namespace {
 
-class AutomaticSeatingTest : public testing::ClassFixture {
+std::string empty_desks(int count) {
+    std::string records;
+    for (int i = 0; i < count; ++i) {
+        records += "\r\n1\r\n";
+    }
+    return records;
+}
+
+class SeatingTest : public testing::ClassFixture {
 protected:
     void SetUp() override {
         ClassFixture::SetUp();
@@ -26,7 +35,6 @@ protected:
             students[s].scores[199] = static_cast<std::int16_t>(s);
         }
     }
-
     // Each record's fields, tied together, in slot order.
     static std::vector<std::string> records(int count) {
         std::vector<std::string> all;
@@ -40,16 +48,43 @@ protected:
     Desks desks;
 };
 
-TEST_F(AutomaticSeatingTest, RandomPlanShufflesWholeRecordsAndClearsFromWhereItStopped) {
+TEST_F(SeatingTest, SavedChartHoldsTwoLinesPerDeskAndDropsTheNamesOfAbsentDesks) {
+    class_file = "Period1.cls";
+    desks[9] = {"Typed", false};
+    desks[10].text = "Kim";
+    desks[71].text = "two\r\nlines";
+    ASSERT_TRUE(save_chart(desks));
+    EXPECT_EQ(empty_desks(9) + "\r\n0\r\nKim\r\n1\r\n" + empty_desks(60) + "two  lines\r\n1\r\n",
+              read_file("Period1.chart"));
+}
+
+TEST_F(SeatingTest, OnlyAFlagOfExactlyOneIsPresentAndMissingRecordsArePresentAndEmpty) {
+    desks.fill(Desk{"stale", false});
+    std::istringstream in{"Ann\r\n1 \r\nO'Neil, \"Jo\" \r\n1\r\nFay\r\n"};
+    read_chart(in, desks);
+    EXPECT_FALSE(desks[0].present);
+    EXPECT_EQ("", desks[0].text);
+    EXPECT_EQ("O'Neil, \"Jo\" ", desks[1].text);
+    for (std::size_t i = 2; i < desks.size(); ++i) {
+        EXPECT_TRUE(desks[i].present && desks[i].text.empty()) << i;
+    }
+}
+
+TEST_F(SeatingTest, RandomPlanShufflesWholeRecordsAndClearsFromWhereItStopped) {
+    // A class whose last slot is below 3 is never shuffled.
+    add_students(3);
+    for (int round = 0; round < 20; ++round) {
+        shuffle_students();
+    }
+    EXPECT_EQ((std::vector<std::string>{"0F0l00", "1F1l11", "2F2l22"}), records(3));
+
     add_students(30);
     random_generator().seed(7);
     desks[0] = {"kept", false};
     desks[1].present = false;
     desks[50] = {"typed", false};
     const std::vector<std::string> before = records(30);
-
     seatauto(desks, SeatingPlan::random);
-
     EXPECT_NE(before, records(30));
     EXPECT_TRUE(std::ranges::is_permutation(before, records(30)));
     EXPECT_EQ("kept", desks[0].text);
@@ -59,12 +94,13 @@ TEST_F(AutomaticSeatingTest, RandomPlanShufflesWholeRecordsAndClearsFromWhereItS
         std::all_of(desks.begin() + 32, desks.end(), [](const Desk& d) { return d.text.empty(); }));
 }
 
-TEST_F(AutomaticSeatingTest, AlphabeticalPlanSeatsEverySlotUpToTheLastUncut) {
+TEST_F(SeatingTest, AlphabeticalPlanSeatsEverySlotUpToTheLastUncut) {
     // Slot 2 is out of use and sorts first.
-    const char* const names[][2] = {{"Bartholomew", "Zed"}, {"Ann", "lee"}, {"", ""}};
+    const char* const names[][2] = {
+        {"Bartholomew", "Zed"}, {"Ann", "lee"}, {"", ""}, {"Dan", "Moss"}};
     for (int s = 0; s < 4; ++s) {
-        students[s].first_name = s < 3 ? names[s][0] : "Dan";
-        students[s].last_name = s < 3 ? names[s][1] : "Moss";
+        students[s].first_name = names[s][0];
+        students[s].last_name = names[s][1];
         students[s].id_number = s == 2 ? "" : std::to_string(s);
     }
     desks[70].text = "old";
@@ -80,14 +116,6 @@ TEST_F(AutomaticSeatingTest, AlphabeticalPlanSeatsEverySlotUpToTheLastUncut) {
     EXPECT_EQ("F10 l.", desks[2].text);
     EXPECT_EQ("absent", desks[71].text);
     EXPECT_EQ("F72 l.", desks[70].text);
-}
-
-TEST_F(AutomaticSeatingTest, ShuffleLeavesAClassWhoseLastSlotIsBelowThreeAlone) {
-    add_students(3);
-    for (int round = 0; round < 20; ++round) {
-        shuffle_students();
-    }
-    EXPECT_EQ((std::vector<std::string>{"0F0l00", "1F1l11", "2F2l22"}), records(3));
 }
 
 } // namespace
