@@ -32,7 +32,8 @@ void seatauto(Desks& desks, SeatingPlan plan) {
         shuffle_students();
     }
 
-    const int last = last_student();
+    // An empty class seats nobody, rather than a blank name on the first desk.
+    const int last = last_student() == 0 && !student_used(0) ? -1 : last_student();
     int next = 0;
     std::size_t desk = 0;
     for (; desk < desks.size() && next <= last; ++desk) {

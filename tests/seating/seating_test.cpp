@@ -95,6 +95,11 @@ TEST_F(SeatingTest, RandomPlanShufflesWholeRecordsAndClearsFromWhereItStopped) {
 }
 
 TEST_F(SeatingTest, AlphabeticalPlanSeatsEverySlotUpToTheLastUncut) {
+    // A class without students seats nobody.
+    desks[0].text = "old";
+    seatauto(desks, SeatingPlan::alphabetical);
+    EXPECT_EQ("", desks[0].text);
+
     // Slot 2 is out of use and sorts first.
     const char* const names[][2] = {
         {"Bartholomew", "Zed"}, {"Ann", "lee"}, {"", ""}, {"Dan", "Moss"}};
