@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QApplication>
 #include <QInputDialog>
@@ -54,10 +53,8 @@ protected:
         ui::set_program_end_handler({});
     }
 
-    unsigned permissions(std::string_view name) const {
-        struct stat status {};
-        EXPECT_EQ(0, ::stat((folder() / name).c_str(), &status)) << name;
-        return status.st_mode & 0777U;
+    std::filesystem::perms permissions(std::string_view name) const {
+        return std::filesystem::status(folder() / name).permissions();
     }
 
     static void enter_password(QWidget& window, const QString& text) {
@@ -114,7 +111,7 @@ TEST_F(AccessTest, RefusedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {
                         ui::Icon::information);
     start_program();
     EXPECT_EQ("\r\n", read_file("qmk.dat"));
-    EXPECT_EQ(0600U, permissions("qmk.dat"));
+    EXPECT_EQ(std::filesystem::perms{0600}, permissions("qmk.dat"));
     QWidget* logon = shown_window("Form7");
     ASSERT_NE(nullptr, logon);
     EXPECT_TRUE(logon->findChild<QWidget*>(QStringLiteral("Image2"))->isVisible());
@@ -160,7 +157,7 @@ TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
 
     const std::string when = "3/5/24 2:07:09 PM UTC";
     EXPECT_EQ(when + " secret\r\n" + when + " a,bcdefghijklmnopqrs\r\n", read_file("qmk.els"));
-    EXPECT_EQ(0600U, permissions("qmk.els"));
+    EXPECT_EQ(std::filesystem::perms{0600}, permissions("qmk.els"));
 
     // Each comma starts a line of its own.
     const std::string shown = "Failed Log-on Attempts:\n\n" + when + " secret\r\n" + when +

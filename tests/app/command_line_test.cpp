@@ -3,31 +3,28 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sys/wait.h>
 
 namespace quillmark {
 namespace {
 
 TEST(CommandLine, TakesOnlyTheFolderOption) {
+    using Arguments = std::vector<std::string_view>;
     const auto none = read_command_line({});
     ASSERT_TRUE(none);
     EXPECT_FALSE(none->folder);
-
-    for (const std::vector<std::string_view>& given :
-         {std::vector<std::string_view>{"--folder", "/media/stick/classes"},
-          {"--folder=/media/stick/classes"}}) {
+    for (const Arguments& given :
+         {Arguments{"--folder", "/media/stick/classes"}, {"--folder=/media/stick/classes"}}) {
         const auto options = read_command_line(given);
         ASSERT_TRUE(options);
         EXPECT_EQ(options->folder, std::filesystem::path{"/media/stick/classes"});
     }
-
-    for (const std::vector<std::string_view>& refused : {std::vector<std::string_view>{"--folder"},
-                                                         {"--folder", ""},
-                                                         {"--folder="},
-                                                         {"-style", "fusion"},
-                                                         {"--folders=x"},
-                                                         {"Sample.cls"}}) {
+    for (const Arguments& refused : {Arguments{"--folder"},
+                                     {"--folder", ""},
+                                     {"--folder="},
+                                     {"-style", "fusion"},
+                                     {"--folders=x"},
+                                     {"Sample.cls"}}) {
         EXPECT_FALSE(read_command_line(refused)) << refused.front();
     }
 }

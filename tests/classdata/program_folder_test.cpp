@@ -1,10 +1,9 @@
 #include "classdata/program_folder.h"
+#include "classdata/resources.h"
 #include "classdata/sample_class.h"
-#include "classdata/text_encoding.h"
 #include "support/class_fixture.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace quillmark {
 namespace {
@@ -49,15 +48,6 @@ TEST_F(ProgramFolderTest, RefusesWhatCannotHoldClassesAndCreatesNothing) {
     }
     EXPECT_EQ(read_file("notes.txt"), "keep");
     EXPECT_FALSE(fs::exists("/proc/quillmark"));
-
-    if (::geteuid() != 0) {
-        const fs::path locked = folder() / "locked";
-        fs::create_directory(locked);
-        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_FALSE(open_program_folder(locked / "classes"));
-        EXPECT_FALSE(open_program_folder(locked));
-        EXPECT_TRUE(fs::is_empty(locked));
-    }
 }
 
 TEST_F(ProgramFolderTest, TheSampleClassGoesOnlyIntoAnEmptyFolder) {
@@ -81,6 +71,19 @@ TEST_F(ProgramFolderTest, TheSampleClassGoesOnlyIntoAnEmptyFolder) {
     write_file("classes/qmk.dat", "zxqv\r\n");
     place_sample_class(classes, resources / "Sample.cls");
     EXPECT_FALSE(fs::exists(classes / "Sample.cls"));
+}
+
+TEST_F(ProgramFolderTest, ResourcesAreFoundBesideTheExecutableFirstThenInTheShareFolder) {
+    const fs::path bin = folder() / "prefix" / "bin";
+    const fs::path share = folder() / "prefix" / "share" / "quillmark";
+    fs::create_directories(bin);
+    fs::create_directories(share);
+    write_file("prefix/share/quillmark/books.gif", "installed");
+    EXPECT_EQ(fs::weakly_canonical(find_resource("books.gif", bin)),
+              fs::weakly_canonical(share / "books.gif"));
+    write_file("prefix/bin/books.gif", "built");
+    EXPECT_EQ(find_resource("books.gif", bin), bin / "books.gif");
+    EXPECT_FALSE(fs::exists(find_resource("shouse.gif", bin)));
 }
 
 } // namespace

@@ -1,18 +1,24 @@
+#include "classmanager/backup.h"
 #include "classmanager/class_files.h"
+#include "classmanager/removable_drive.h"
 #include "support/class_fixture.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace quillmark {
 namespace {
 
+namespace fs = std::filesystem;
 using ClassFilesTest = testing::ClassFixture;
 using Names = std::vector<std::string>;
 
-Names files_in(const std::filesystem::path& folder) {
+Names files_in(const fs::path& folder) {
     Names names;
-    for (const auto& entry : std::filesystem::directory_iterator{folder}) {
+    for (const auto& entry : fs::directory_iterator{folder}) {
         names.push_back(entry.path().filename().string());
     }
     std::ranges::sort(names);
@@ -25,7 +31,7 @@ TEST_F(ClassFilesTest, ListsClassFilesOnlyInCaseInsensitiveOrder) {
           ".Period 1.cls.Xy12Ab.tmp", "\xC3\x89mile.cls", "\xE6\x97\xA5.cls"}) {
         write_file(name, "");
     }
-    std::filesystem::create_directory(folder() / "Folder.cls");
+    fs::create_directory(folder() / "Folder.cls");
     ASSERT_TRUE(create_class_file(folder(), "\x80"));
 
     // "€" and "É" are Windows-1252 0x80 and 0xC9, after every ASCII letter; the Japanese name
@@ -33,7 +39,7 @@ TEST_F(ClassFilesTest, ListsClassFilesOnlyInCaseInsensitiveOrder) {
     EXPECT_EQ((Names{"A.CLS", "a.web", "B.cls", "b.cls", "c.Web", "Zeta.cls", "\x80.cls",
                      "\xC9mile.cls"}),
               list_class_files(folder()));
-    EXPECT_TRUE(std::filesystem::exists(folder() / "\xE2\x82\xAC.cls"));
+    EXPECT_TRUE(fs::exists(folder() / "\xE2\x82\xAC.cls"));
     EXPECT_EQ(Names{}, list_class_files(folder() / "missing"));
 }
 
@@ -45,10 +51,76 @@ TEST_F(ClassFilesTest, UnsafeNamesAreRefusedAndACaseChangeIsNoClash) {
         EXPECT_EQ(expected, create_class_file(folder(), name).message());
         EXPECT_EQ(expected, rename_class_file(folder(), "Period 1.cls", name).message());
     }
-    // A change of letter case alone is no clash with the file itself.
     ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "  PERIOD 1  "));
     EXPECT_EQ((Names{"PERIOD 1.cls"}), files_in(folder()));
     EXPECT_EQ("kept", read_file("PERIOD 1.cls"));
+}
+
+TEST_F(ClassFilesTest, RenameAndDeleteTakeTheSeatingChartAlong) {
+    write_file("Period 1.cls", "class");
+    write_file("Period 1.chart", "chart");
+    ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "Algebra"));
+    EXPECT_EQ((Names{"Algebra.chart", "Algebra.cls"}), files_in(folder()));
+    EXPECT_EQ("chart", read_file("Algebra.chart"));
+
+    // A chart that cannot move keeps the class under its old name.
+    fs::create_directories(folder() / "Geometry.chart" / "inside");
+    EXPECT_TRUE(rename_class_file(folder(), "Algebra.cls", "Geometry")
+                    .message()
+                    .starts_with("Could not rename \"Algebra.chart\": "));
+    EXPECT_EQ("class", read_file("Algebra.cls"));
+    fs::remove_all(folder() / "Geometry.chart");
+
+    ASSERT_TRUE(delete_class_file(folder(), "Algebra.cls"));
+    EXPECT_TRUE(fs::is_empty(folder()));
+}
+
+TEST_F(ClassFilesTest, ACopyThatFailsStopsTheRestoreAndLeavesNoTemporaryFile) {
+    const fs::path drive = folder() / "drive";
+    fs::create_directory(drive);
+    for (const char* name : {"A.cls", "D.cls", "E.cls"}) {
+        std::ofstream{drive / name} << "disk";
+    }
+    write_file("A.cls", "a");
+    fs::create_directory(folder() / "D.cls");
+    EXPECT_EQ("Restore stopped: could not copy \"D.cls\": Is a directory.",
+              restore_classes({"A.cls", "D.cls", "E.cls"}, drive).message());
+    EXPECT_EQ("Restore stopped: could not copy \"Gone.cls\": No such file or directory.",
+              restore_classes({"Gone.cls"}, drive).message());
+    EXPECT_EQ("disk", read_file("A.cls"));
+    EXPECT_EQ((Names{"A.cls", "D.cls", "drive"}), files_in(folder()));
+
+    fs::create_directory(drive / "sub");
+    for (const std::string name : {"../A.cls", "sub/A.cls", "..", ""}) {
+        EXPECT_EQ("Backup stopped: could not copy \"" + name +
+                      "\": the name is no plain file name.",
+                  backup_classes({name}, drive / "sub").message());
+    }
+    EXPECT_TRUE(fs::is_empty(drive / "sub"));
+}
+
+TEST(RemovableDrive, FirstMediumMountedDirectlyInAMediaFolder) {
+    const auto media = fs::temp_directory_path() / "quillmark-media-test";
+    for (const char* inside : {"teacher/MY STICK", "teacher/deep/inside", "run/teacher/CARD"}) {
+        fs::create_directories(media / inside);
+    }
+    std::istringstream table{"/dev/sda2 / ext4 rw 0 0\n/dev/sdc1 " + media.string() +
+                             "/teacher/deep/inside vfat rw 0 0\n/dev/sdd1 " + media.string() +
+                             "/teacher/GONE vfat rw 0 0\n/dev/sdb1 " + media.string() +
+                             "/teacher/MY\\040STICK vfat rw 0 0\n/dev/sde1 " + media.string() +
+                             "/run/teacher/CARD vfat rw 0 0\n"};
+    EXPECT_EQ(media / "teacher" / "MY STICK",
+              first_mounted_medium(table, {media / "run" / "teacher", media / "teacher"}));
+    std::istringstream nothing_mounted{"/dev/sda2 / ext4 rw 0 0\n"};
+    EXPECT_EQ(std::nullopt, first_mounted_medium(nothing_mounted, {media / "teacher"}));
+
+    // The folder a teacher names stands for the disk, but only while it is there.
+    ::setenv("QUILLMARK_BACKUP_DIR", (media / "run").c_str(), 1);
+    EXPECT_EQ(media / "run", backup_drive());
+    ::setenv("QUILLMARK_BACKUP_DIR", (media / "absent").c_str(), 1);
+    EXPECT_EQ(std::nullopt, backup_drive());
+    ::unsetenv("QUILLMARK_BACKUP_DIR");
+    fs::remove_all(media);
 }
 
 } // namespace
