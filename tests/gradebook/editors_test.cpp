@@ -5,9 +5,7 @@
 #include "support/dialog_script.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -23,7 +21,6 @@ protected:
         GuiFixture::SetUp();
         clear_class();
         gradebook = new Form1;
-        gradebook->hide();
     }
 
     template <typename Editor> void open(std::int16_t grid_slot) {
@@ -39,16 +36,16 @@ protected:
     }
     void type(const char* name, const char* text) const {
         box(name)->clear();
-        QTest::keyClicks(box(name), QString::fromLatin1(text));
+        type_on(name, text);
     }
-    void click(const char* name) const {
-        QTest::mouseClick(editor->findChild<QPushButton*>(QString::fromLatin1(name)),
-                          Qt::LeftButton);
-    }
-    void enter(const char* name) const { QTest::keyClick(box(name), Qt::Key_Return); }
     // Types into the box as it is, without emptying it first.
     void type_on(const char* name, const char* text) const {
         QTest::keyClicks(box(name), QString::fromLatin1(text));
+    }
+    void enter(const char* name) const { QTest::keyClick(box(name), Qt::Key_Return); }
+    void click(const char* name) const {
+        QTest::mouseClick(editor->findChild<QPushButton*>(QString::fromLatin1(name)),
+                          Qt::LeftButton);
     }
 
     // The editor is gone and the gradebook is back.
@@ -66,8 +63,13 @@ TEST_F(EditorTest, StudentIsAddedThroughEnterEditedCancelledAndRemoved) {
     open<Form2>(2);
     type("Text1", "Ana");
     type("Text2", "Lee");
-    type("text3", "A-17");
     type("Text6", "glasses");
+    dialogs.expect_message(QStringLiteral("Required Information Missing!"), ui::Answer::ok,
+                           ui::Icon::none);
+    click("Command1");
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ("", students[12].first_name);
+    type("text3", "A-17");
     enter("Text6");
     EXPECT_FALSE(student_used(12));
     enter("text3");
@@ -76,16 +78,17 @@ TEST_F(EditorTest, StudentIsAddedThroughEnterEditedCancelledAndRemoved) {
               gradebook->findChild<QLineEdit*>(QStringLiteral("text3(2)"))->text());
     EXPECT_EQ("A-17 glasses", students[12].id_number + " " + students[12].notes);
 
-    // Enter selects the next box whole, as Tab does, so typing replaces it.
+    // Enter selects the next box whole, as Tab does, so typing replaces it; nothing is
+    // trimmed, so a blank counts as filled.
     open<Form2>(2);
     enter("Text1");
     type_on("Text2", "Park");
     enter("Text2");
-    type_on("text3", "B-2");
+    type_on("text3", " ");
     enter("text3");
     EXPECT_TRUE(handed_back());
-    EXPECT_EQ("Ana Park B-2", students[12].first_name + " " + students[12].last_name + " " +
-                                  students[12].id_number);
+    EXPECT_EQ("Ana Park", students[12].first_name + " " + students[12].last_name);
+    EXPECT_EQ(" ", students[12].id_number);
 
     open<Form2>(2);
     // QTest types ASCII only.
@@ -107,30 +110,13 @@ TEST_F(EditorTest, StudentIsAddedThroughEnterEditedCancelledAndRemoved) {
     click("Command1");
     EXPECT_TRUE(handed_back());
     EXPECT_EQ("", students[12].first_name + students[12].last_name + students[12].notes);
-    std::array<std::int16_t, assignment_slots + 1> only_spare{};
     // The spare score belongs to the class file reader alone.
+    std::array<std::int16_t, assignment_slots + 1> only_spare{};
     only_spare[assignment_slots] = 5;
     EXPECT_EQ(only_spare, students[12].scores);
 }
 
-TEST_F(EditorTest, StudentNeedsAllThreeRequiredBoxes) {
-    open<Form2>(0);
-    type("Text1", "Ana");
-    type("Text2", "Lee");
-    dialogs.expect_message(QStringLiteral("Required Information Missing!"), ui::Answer::ok,
-                           ui::Icon::none);
-    click("Command1");
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ("", students[0].first_name);
-
-    // Nothing is trimmed: a blank counts as filled.
-    type("text3", " ");
-    click("Command1");
-    EXPECT_TRUE(handed_back());
-    EXPECT_EQ(" ", students[0].id_number);
-}
-
-TEST_F(EditorTest, AssignmentIsAddedThroughEnterEditedClosedAndRemovedFromEveryStudent) {
+TEST_F(EditorTest, AssignmentIsAddedEditedClosedAndRemovedFromEveryStudent) {
     left_assignment = 20;
     open<Form3>(3);
     type("Text1", "Quiz 1");
@@ -143,23 +129,36 @@ TEST_F(EditorTest, AssignmentIsAddedThroughEnterEditedClosedAndRemovedFromEveryS
               gradebook->findChild<QLabel*>(QStringLiteral("Label17(3)"))->text());
     EXPECT_EQ("Quiz 1", asg_title[23]);
 
-    for (student_rec& student : students) {
-        student.scores[23] = 8;
-        student.scores[24] = 11;
-    }
+    // Points must be positive once rounded; unreadable ones stand for 100.
     open<Form3>(3);
-    type("Text2", "10");
+    type("Text1", "Renamed");
     type("text3", "open book");
+    for (const char* typed : {"-5", "0.4", "9e9"}) {
+        type("Text2", typed);
+        dialogs.expect_message(QStringLiteral("Assignments must have a positive point value."),
+                               ui::Answer::ok, ui::Icon::none);
+        click("Command1");
+        EXPECT_EQ(QString{}, box("Text2")->text()) << typed;
+        EXPECT_EQ(box("Text2"), editor->focusWidget()) << typed;
+        EXPECT_EQ(50, asg_points[23]) << typed;
+    }
+    type("Text2", "abc");
     click("Command1");
     EXPECT_TRUE(handed_back());
+    EXPECT_EQ(100, asg_points[23]);
     // The title bar's close button acts as Cancel.
     open<Form3>(3);
     type("Text2", "5");
     editor->close();
     EXPECT_TRUE(handed_back());
-    EXPECT_EQ("open book", asg_notes[23]);
-    EXPECT_EQ(10, asg_points[23]);
+    EXPECT_EQ("Renamed open book", asg_title[23] + " " + asg_notes[23]);
+    EXPECT_EQ(100, asg_points[23]);
 
+    asg_points[23] = 7;
+    for (student_rec& student : students) {
+        student.scores[23] = 8;
+        student.scores[24] = 11;
+    }
     open<Form3>(3);
     box("Text1")->clear();
     click("Command1");
@@ -172,27 +171,6 @@ TEST_F(EditorTest, AssignmentIsAddedThroughEnterEditedClosedAndRemovedFromEveryS
     }
     // The spare student belongs to the class file reader alone.
     EXPECT_EQ(8, students[student_slots].scores[23]);
-}
-
-TEST_F(EditorTest, AssignmentPointsMustBePositiveAfterRoundingAndUnreadableOnesAre100) {
-    asg_title[0] = "Quiz";
-    asg_points[0] = 20;
-    open<Form3>(0);
-    type("Text1", "Renamed");
-    for (const char* typed : {"-5", "0.4", "9e9"}) {
-        type("Text2", typed);
-        dialogs.expect_message(QStringLiteral("Assignments must have a positive point value."),
-                               ui::Answer::ok, ui::Icon::none);
-        click("Command1");
-        EXPECT_EQ(QString{}, box("Text2")->text()) << typed;
-        EXPECT_EQ(box("Text2"), editor->focusWidget()) << typed;
-        EXPECT_EQ(20, asg_points[0]) << typed;
-    }
-    type("Text2", "abc");
-    click("Command1");
-    EXPECT_TRUE(handed_back());
-    EXPECT_EQ("Renamed", asg_title[0]);
-    EXPECT_EQ(100, asg_points[0]);
 }
 
 } // namespace

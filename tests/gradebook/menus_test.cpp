@@ -1,14 +1,15 @@
 #include "classdata/class_data.h"
+#include "classdata/class_file.h"
 #include "classdata/resources.h"
 #include "grid_fixture.h"
-#include "ui/program_end.h"
 
-#include <gtest/gtest.h>
+#include <filesystem>
+#include <sstream>
 
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
+#include <QScrollBar>
+#include <QTimer>
 #include <QUrl>
 
 namespace quillmark::testing {
@@ -19,31 +20,28 @@ struct HelpMessages {
     QStringList starts;
 };
 
-// Every entry of the Help menu above the about box, with how its messages start, in turn.
+// Every entry of the Help menu above the about box, with how its messages start after their
+// five blanks, in turn.
 const HelpMessages help[] = {
     {"hdi",
-     {"     In general, Quillmark works like a", "     The first thing you'll need to do is define",
-      "     The second thing you'll need to do is enter",
-      "     Note that you do not have to add all your",
-      "     The next thing to do is enter assignments.",
-      "     Note that you can add more assignments or",
-      "     You would then be ready to enter student", "     Statistics on individual students,",
-      "     By default, the students are listed onscreen",
-      "     Quillmark also provides an automatic utility",
-      "     Quillmark will automatically save your class",
-      "     If you're still unsure on how to use"}},
-    {"acwiz", {"     The Auto-Curve wizard allows you to easily"}},
-    {"spexp", {"     The seating planner is a simple tool that"}},
-    {"bsinfo", {"     The Blank Screen feature, accessible by"}},
-    {"hdiexcuse", {"     To excuse a student from a particular"}},
-    {"isae",
-     {"     The Individual Student Analysis window",
-      "     Note: To select a student for analysis,"}},
+     {"In general, Quillmark works like a", "The first thing you'll need to do is define",
+      "The second thing you'll need to do is enter", "Note that you do not have to add all your",
+      "The next thing to do is enter assignments.", "Note that you can add more assignments or",
+      "You would then be ready to enter student", "Statistics on individual students,",
+      "By default, the students are listed onscreen",
+      "Quillmark also provides an automatic utility",
+      "Quillmark will automatically save your class", "If you're still unsure on how to use"}},
+    {"acwiz", {"The Auto-Curve wizard allows you to easily"}},
+    {"spexp", {"The seating planner is a simple tool that"}},
+    {"bsinfo", {"The Blank Screen feature, accessible by"}},
+    {"hdiexcuse", {"To excuse a student from a particular"}},
+    {"isae", {"The Individual Student Analysis window", "Note: To select a student for analysis,"}},
     {"iaae",
-     {"     The Individual Assignment Analysis window",
-      "     Note: To select an assignment for analysis,"}},
-    {"ocae", {"     The Overall Class Analysis window (white)"}},
+     {"The Individual Assignment Analysis window", "Note: To select an assignment for analysis,"}},
+    {"ocae", {"The Overall Class Analysis window (white)"}},
 };
+
+const QString save_failed = QStringLiteral("Could not save \"Algebra.cls\": ");
 
 class MenusTest : public GridTest {
 protected:
@@ -52,23 +50,23 @@ protected:
         instructor = "T. Sample";
         add_student(0, "Ann", "Sample", "1001");
         add_assignment(0, "Quiz 1", 20);
-        ui::set_program_end_handler([this] { ++program_ends; });
-    }
-    void TearDown() override {
-        ui::set_program_end_handler(nullptr);
-        GridTest::TearDown();
+        students[0].scores[0] = 18;
     }
 
-    void trigger(const char* entry) const {
-        auto* found = window_->findChild<QAction*>(QString::fromLatin1(entry));
-        ASSERT_NE(nullptr, found) << entry;
-        found->trigger();
+    static std::string class_bytes() {
+        std::ostringstream bytes;
+        write_class(bytes);
+        return bytes.str();
     }
-
-    int program_ends = 0;
+    // Every save of the class fails while a folder stands where its file should be.
+    void break_saving() const {
+        mend_saving();
+        std::filesystem::create_directory(folder() / class_file);
+    }
+    void mend_saving() const { std::filesystem::remove(folder() / class_file); }
 };
 
-// The captions of a menu and its submenus, depth first; a submenu's entries follow it indented.
+// The captions of a menu and its submenus, depth first.
 void collect(const QMenu& menu, const QString& indent, QStringList& captions,
              QStringList& shortcuts) {
     for (const QAction* entry : menu.actions()) {
@@ -91,81 +89,169 @@ TEST_F(MenusTest, TheMenuBarHoldsTheWholeTreeWithTwoShortcuts) {
         captions.append(menu->text());
         collect(*menu->menu(), "  ", captions, shortcuts);
     }
-    EXPECT_EQ((QStringList{"File",
-                           "  Print Report(s)",
-                           "    Overall Class Analysis",
-                           "    Individual Assignment Analysis",
-                           "    Individual Student Analysis",
-                           "  Return to Class Manager...",
-                           "  Exit",
-                           "Setup",
-                           "  Change Instructor Name...",
-                           "  Change Password...",
-                           "  Define Grading Scale...",
-                           "Help",
-                           "  Quillmark Tutorial",
-                           "  Auto-Curve Wizard",
-                           "  Seat Planner",
-                           "  Blank Screen",
-                           "  How do I excuse a student from an assignment?",
-                           "  Explanation of Individual Student Analysis",
-                           "  Explanation of Individual Assignment Analysis",
-                           "  Explanation of Overall Class Analysis",
-                           "  About Quillmark..."}),
-              captions);
+    // Submenu entries are indented under their menu.
+    EXPECT_EQ(QStringLiteral("File|  Print Report(s)|    Overall Class Analysis|"
+                             "    Individual Assignment Analysis|    Individual Student Analysis|"
+                             "  Return to Class Manager...|  Exit|"
+                             "Setup|  Change Instructor Name...|  Change Password...|"
+                             "  Define Grading Scale...|"
+                             "Help|  Quillmark Tutorial|  Auto-Curve Wizard|  Seat Planner|"
+                             "  Blank Screen|  How do I excuse a student from an assignment?|"
+                             "  Explanation of Individual Student Analysis|"
+                             "  Explanation of Individual Assignment Analysis|"
+                             "  Explanation of Overall Class Analysis|  About Quillmark..."),
+              captions.join('|'));
     EXPECT_EQ((QStringList{"saveclass Ctrl+M", "exit Ctrl+E"}), shortcuts);
 }
 
-TEST_F(MenusTest, ShortcutsReachTheMenuFromAScoreBoxAndSaveWhatWasTyped) {
-    open_gradebook();
-    QLineEdit& box = score_box(0);
-    QTest::mouseClick(&box, Qt::LeftButton);
-    QTest::keyClicks(&box, QStringLiteral("17"));
-    QTest::keyClick(&box, Qt::Key_M, Qt::ControlModifier);
-    EXPECT_NE(nullptr, shown_window("Form4"));
-    EXPECT_EQ(nullptr, shown_window("Form1"));
-    EXPECT_NE(std::string::npos, read_file("Algebra.cls").find("\r\n 17 \r\n"));
-    EXPECT_EQ(0, program_ends);
+TEST_F(MenusTest, EveryWayOfClosingSavesAndTheShortcutsWorkFromAScoreBox) {
+    open_gradebook().close();
+    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
 
     open_gradebook();
     QTest::mouseClick(&score_box(0), Qt::LeftButton);
+    QTest::keyClicks(&score_box(0), QStringLiteral("17"));
+    QTest::keyClick(&score_box(0), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_NE(std::string::npos, read_file("Algebra.cls").find("\r\n 17 \r\n"));
+    EXPECT_NE(nullptr, shown_window("Form4"));
+    EXPECT_EQ(nullptr, shown_window("Form1"));
+    EXPECT_EQ(0, program_ends);
+
+    students[0].scores[0] = 6;
+    open_gradebook();
+    QTest::mouseClick(&score_box(0), Qt::LeftButton);
     QTest::keyClick(&score_box(0), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
     EXPECT_EQ(nullptr, shown_window("Form1"));
     EXPECT_EQ(1, program_ends);
 }
 
-TEST_F(MenusTest, InstructorNameChangesOnlyForAnAnswer) {
+TEST_F(MenusTest, AFailedSaveIsReportedOnceAndLetsTheTeacherStay) {
+    Form1& gradebook = open_gradebook();
+    break_saving();
+    dialogs.expect_message_starting(save_failed, ui::Answer::no, ui::Icon::exclamation);
+    EXPECT_FALSE(gradebook.close());
+    // The teacher was just told; the ticks that go on trying say nothing more.
+    gradebook.autosave();
+    dialogs.expect_message_starting(save_failed, ui::Answer::no);
+    trigger("exit");
+    dialogs.expect_message_starting(save_failed, ui::Answer::no);
+    trigger("saveclass");
+    EXPECT_TRUE(gradebook.isVisible());
+    EXPECT_EQ(nullptr, shown_window("Form4"));
+    EXPECT_EQ(0, program_ends);
+
+    mend_saving();
+    gradebook.autosave();
+    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
+
+    // A tick that fails after a save succeeded tells once again, and only once.
+    break_saving();
+    dialogs.expect_message_starting(save_failed, ui::Answer::ok, ui::Icon::error);
+    gradebook.autosave();
+    gradebook.autosave();
+    EXPECT_EQ(QStringLiteral("Quillmark - [Algebra.cls]"), gradebook.windowTitle());
+
+    dialogs.expect_message_starting(save_failed, ui::Answer::yes);
+    trigger("exit");
+    EXPECT_EQ(1, program_ends);
+}
+
+TEST_F(MenusTest, ATickSavesUnderItsOwnTitlesShownOrHidden) {
+    Form1& gradebook = open_gradebook();
+    QStringList titles;
+    QObject::connect(&gradebook, &QWidget::windowTitleChanged,
+                     [&titles](const QString& title) { titles.append(title); });
+    auto* timer = gradebook.findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_NE(nullptr, timer);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(20000, timer->interval());
+
+    students[0].scores[0] = 10;
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_EQ((QStringList{"Autosaving - Please Wait...", "Quillmark - [Algebra.cls]",
+                           "Calculating Overall Class Analysis - Please Wait...",
+                           "Quillmark - [Algebra.cls]"}),
+              titles);
+    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
+    EXPECT_EQ(QStringLiteral("Average: 50%"), caption(QStringLiteral("Label7")));
+
+    gradebook.hide();
+    students[0].scores[0] = 12;
+    EXPECT_TRUE(timer->isActive());
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_NE(std::string::npos, read_file("Algebra.cls").find("\r\n 12 \r\n"));
+}
+
+TEST_F(MenusTest, BlankScreenLocksAndReturnsToTheSamePlace) {
+    for (int s = 1; s < 40; ++s) {
+        add_student(s, "First", "Last", std::to_string(s));
+    }
+    password = no_password;
+    Form1& gradebook = open_gradebook();
+    dialogs.expect_message(QStringLiteral("Please set a password (Setup->Change Password...) "
+                                          "before using the 'Lock Console' feature."),
+                           ui::Answer::ok, ui::Icon::information);
+    click(QStringLiteral("Image2(2)"));
+    EXPECT_TRUE(gradebook.isVisible());
+
+    password = "secret";
+    control<QScrollBar>(QStringLiteral("VScroll1")).setValue(25);
+    click(QStringLiteral("text3(3)"));
+    ASSERT_EQ(28, selected_student);
+    click(QStringLiteral("Label21(2)"));
+    EXPECT_FALSE(gradebook.isVisible());
+    EXPECT_TRUE(console_locked);
+    gradebook.autosave();
+    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
+
+    QWidget* logon = shown_window("Form7");
+    ASSERT_NE(nullptr, logon);
+    auto* entry = logon->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QTest::keyClicks(entry, QStringLiteral("secret"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    EXPECT_TRUE(gradebook.isVisible());
+    EXPECT_FALSE(console_locked);
+    EXPECT_EQ(25, top_student);
+    EXPECT_EQ(25, control<QScrollBar>(QStringLiteral("VScroll1")).value());
+    EXPECT_EQ(28, selected_student);
+    EXPECT_EQ(QStringLiteral("Last First"), control<QLineEdit>(QStringLiteral("text3(3)")).text());
+}
+
+TEST_F(MenusTest, InstructorNameChangesOnlyForAnAnswerAndChangePasswordAsksAgain) {
     open_gradebook();
     const QString prompt = QStringLiteral(
         "     Please enter your name as you would like it to appear on reports for this class:");
     dialogs.expect_input(prompt, QStringLiteral("Ms. R. Alvarez"), QStringLiteral("T. Sample"));
     trigger("chinstruct");
     EXPECT_EQ("Ms. R. Alvarez", instructor);
-
     // Cancel answers with the empty text.
     dialogs.expect_input(prompt, QString{}, QStringLiteral("Ms. R. Alvarez"));
     trigger("chinstruct");
     EXPECT_EQ("Ms. R. Alvarez", instructor);
+
+    dialogs.expect_message(QStringLiteral("Would you like to password protect your class data? If "
+                                          "you choose 'No', you may enable this feature at a "
+                                          "later time."),
+                           ui::Answer::no);
+    trigger("changepw");
+    EXPECT_EQ("zxqv", password);
 }
 
-TEST_F(MenusTest, HelpEntriesShowTheirMessagesInOrderAndTheAboutBox) {
+TEST_F(MenusTest, HelpEntriesShowTheirMessagesInOrderAndPrioritySupportItsPage) {
     Form1& gradebook = open_gradebook();
     for (const HelpMessages& entry : help) {
         for (const QString& start : entry.starts) {
-            dialogs.expect_message_starting(start, ui::Answer::ok, ui::Icon::information);
+            dialogs.expect_message_starting("     " + start, ui::Answer::ok, ui::Icon::information);
         }
         trigger(entry.entry);
         dialogs.verify();
     }
     dialogs.expect_message(QStringLiteral("Quillmark v3.5"), ui::Answer::ok, ui::Icon::none);
     trigger("about");
-    EXPECT_TRUE(gradebook.isVisible());
-}
 
-TEST_F(MenusTest, PrioritySupportOpensTheShippedPageFromItsIconOrCaption) {
-    Form1& gradebook = open_gradebook();
-    QTest::mouseClick(&control<QWidget>(QStringLiteral("Image2(3)")), Qt::LeftButton);
-    QTest::mouseClick(&control<QWidget>(QStringLiteral("Label21(3)")), Qt::LeftButton);
+    click(QStringLiteral("Image2(3)"));
+    click(QStringLiteral("Label21(3)"));
     const QUrl page = QUrl::fromLocalFile(QString::fromStdString(resource_file("support.html")));
     EXPECT_EQ((QList<QUrl>{page, page}), dialogs.opened_urls());
     EXPECT_TRUE(gradebook.isVisible());
