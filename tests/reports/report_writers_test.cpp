@@ -186,8 +186,9 @@ TEST_F(ReportTest, AssignmentReportLineForLineSkippingExcusedStudents) {
 }
 
 // Only an old or hand-edited class file holds an assignment worth 0 points or less: it has no
-// percentage, so its percentage and letter cells stay empty.
-TEST_F(ReportTest, AssignmentsWithoutPointsPrintEmptyPercentageAndLetterCells) {
+// percentage, so its percentage and letter cells stay empty. Slots the print dialog never
+// passes print nothing rather than read outside the class.
+TEST_F(ReportTest, UnusualDataGetsNoMadeUpPercentageAndNothingOutsideTheClassIsRead) {
     add_assignment(0, "Bonus", 0);
     add_assignment(1, "Penalty", -5);
     add_student(0, "1001", "Lee", {7, 3});
@@ -196,23 +197,20 @@ TEST_F(ReportTest, AssignmentsWithoutPointsPrintEmptyPercentageAndLetterCells) {
     expect_lines({"      1" + blanks(10) + "  7" + blanks(4) + "  0" + blanks(13) + no_percentage,
                   "      2" + blanks(10) + "  3" + blanks(4) + "  -5" + blanks(12) + no_percentage},
                  {printer.transcript.end() - 2, printer.transcript.end()});
-
     const std::string empty_cells = "   " + blanks(13) + "   " + blanks(14) + "  ";
-    for (std::int16_t a = 0; a < 2; ++a) {
+    for (const auto& [assignment, score] :
+         {std::pair<std::int16_t, const char*>{0, "7"}, {1, "3"}}) {
         printer = {};
-        print_assignment_report(printer, a, today);
-        EXPECT_EQ("       Lee" + blanks(9) + "   " + std::to_string(7 - 4 * a) + "     " +
-                      empty_cells,
+        print_assignment_report(printer, assignment, today);
+        EXPECT_EQ("       Lee" + blanks(9) + "   " + score + blanks(5) + empty_cells,
                   printer.transcript.back());
         for (const auto& line : printer.transcript) {
             EXPECT_EQ(std::string::npos, line.find("inf")) << line;
             EXPECT_EQ(std::string::npos, line.find("nan")) << line;
         }
     }
-}
 
-// Slots the print dialog never passes print nothing rather than read outside the class.
-TEST_F(ReportTest, SlotsOutsideTheClassPrintNothing) {
+    printer = {};
     print_class_report(printer, 0, 9, today);
     print_class_report(printer, 195, 204, today);
     print_student_report(printer, -1, today);
