@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
 #include <set>
@@ -29,10 +28,9 @@ inline std::istringstream run_tool(const char* tool, const QStringList& argument
 
 // The printed lines, pages one after another, each with its runs of blanks made one and
 // trimmed; empty lines dropped.
-inline std::vector<std::string> pdf_lines(const std::filesystem::path& file) {
+inline std::vector<std::string> pdf_lines(const QString& file) {
     static const std::regex blanks{"[ \f]+"};
-    std::istringstream text =
-        run_tool("pdftotext", {"-layout", QString::fromStdString(file.string()), "-"});
+    std::istringstream text = run_tool("pdftotext", {"-layout", file, "-"});
     std::vector<std::string> lines;
     for (std::string line; std::getline(text, line);) {
         line = std::regex_replace(" " + line + " ", blanks, " ");
@@ -55,12 +53,11 @@ struct PdfPage {
     std::vector<PdfWord> words;
 };
 
-inline std::vector<PdfPage> pdf_pages(const std::filesystem::path& file) {
+inline std::vector<PdfPage> pdf_pages(const QString& file) {
     static const std::regex page_tag{R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re"};
     static const std::regex word_tag{
         R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">(.*)</word>)re"};
-    std::istringstream html =
-        run_tool("pdftotext", {"-bbox", QString::fromStdString(file.string()), "-"});
+    std::istringstream html = run_tool("pdftotext", {"-bbox", file, "-"});
     std::vector<PdfPage> pages;
     for (std::string line; std::getline(html, line);) {
         std::smatch match;
@@ -75,8 +72,8 @@ inline std::vector<PdfPage> pdf_pages(const std::filesystem::path& file) {
 }
 
 // The fonts the file uses, without the prefix of an embedded subset.
-inline std::set<std::string> pdf_fonts(const std::filesystem::path& file) {
-    std::istringstream table = run_tool("pdffonts", {QString::fromStdString(file.string())});
+inline std::set<std::string> pdf_fonts(const QString& file) {
+    std::istringstream table = run_tool("pdffonts", {file});
     std::set<std::string> names;
     std::string line;
     // Below the table's two heading lines, each line starts with a font's name.

@@ -21,10 +21,10 @@
 #include <QStandardPaths>
 #include <QTest>
 
-namespace quillmark {
+namespace quillmark::testing {
 namespace {
 
-class PrintDialogTest : public testing::GuiFixture {
+class PrintDialogTest : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
@@ -43,7 +43,7 @@ protected:
 
     void open(std::int16_t kind, const Desks* desks = nullptr) {
         open_print_dialog(*opener, kind, desks);
-        dialog = testing::shown_window("Form9");
+        dialog = shown_window("Form9");
         ASSERT_NE(nullptr, dialog.data());
     }
 
@@ -98,7 +98,7 @@ TEST_F(PrintDialogTest, EachPrintoutIsNamedWithItsOptionsAndCancelGoesBack) {
     for (const auto& [entry, title, subject] : reports) {
         SCOPED_TRACE(title);
         opener->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
-        dialog = testing::shown_window("Form9");
+        dialog = shown_window("Form9");
         ASSERT_NE(nullptr, dialog.data());
         EXPECT_FALSE(opener->isVisible());
         EXPECT_EQ(QString::fromLatin1(title), dialog->windowTitle());
@@ -159,11 +159,11 @@ TEST_F(PrintDialogTest, PdfPrinterSavesWhereChosenChartInLandscapeThenReportInPo
     EXPECT_EQ((QList<QUrl>{QUrl::fromLocalFile(chart), QUrl::fromLocalFile(report)}),
               dialogs.opened_urls());
 
-    std::vector<testing::PdfPage> pages = testing::pdf_pages(chart.toStdString());
+    std::vector<PdfPage> pages = pdf_pages(chart);
     ASSERT_EQ(1U, pages.size());
     EXPECT_GT(pages[0].width, pages[0].height);
     const auto left_of = [&](const std::string& text) {
-        const auto word = std::ranges::find(pages[0].words, text, &testing::PdfWord::text);
+        const auto word = std::ranges::find(pages[0].words, text, &PdfWord::text);
         return word == pages[0].words.end() ? -1.0 : word->left;
     };
     // Cells of 13 characters of 12-point Courier New (7.2 points each).
@@ -176,7 +176,7 @@ TEST_F(PrintDialogTest, PdfPrinterSavesWhereChosenChartInLandscapeThenReportInPo
 
     // Eleven assignments: two blocks in the one document, students keyed by last name, none
     // lost at a page break.
-    const std::vector<std::string> lines = testing::pdf_lines(report.toStdString());
+    const std::vector<std::string> lines = pdf_lines(report);
     const auto starting = [&](const std::string& start) {
         return std::ranges::count_if(lines, [&](const std::string& line) {
             return line.starts_with(start) && line.ends_with(")");
@@ -187,12 +187,12 @@ TEST_F(PrintDialogTest, PdfPrinterSavesWhereChosenChartInLandscapeThenReportInPo
     EXPECT_EQ(80, starting("Pupil "));
     // Page after page in portrait, none overflowing its bottom margin. Whatever the digits
     // before it, every average starts at the same place: the table is in a fixed-pitch face.
-    pages = testing::pdf_pages(report.toStdString());
+    pages = pdf_pages(report);
     EXPECT_GT(pages.size(), 2U);
     std::vector<double> averages;
-    for (const testing::PdfPage& page : pages) {
+    for (const PdfPage& page : pages) {
         EXPECT_LT(page.width, page.height);
-        for (const testing::PdfWord& word : page.words) {
+        for (const PdfWord& word : page.words) {
             EXPECT_GE(word.top, 17.0) << word.text;
             EXPECT_LE(word.bottom, page.height - 17.0) << word.text;
             if (word.text.starts_with("(")) {
@@ -206,7 +206,7 @@ TEST_F(PrintDialogTest, PdfPrinterSavesWhereChosenChartInLandscapeThenReportInPo
     const std::set<std::string> faces{"LiberationMono",        "LiberationMono-Bold",
                                       "LiberationMono-Italic", "LiberationSans",
                                       "LiberationSans-Bold",   "LiberationSans-Italic"};
-    EXPECT_EQ(faces, testing::pdf_fonts(report.toStdString()));
+    EXPECT_EQ(faces, pdf_fonts(report));
 }
 
 TEST_F(PrintDialogTest, StudentAndAssignmentReportsReadBackAndAFileNotWrittenIsReported) {
@@ -222,8 +222,8 @@ TEST_F(PrintDialogTest, StudentAndAssignmentReportsReadBackAndAFileNotWrittenIsR
     open(report_kind::individual_assignment);
     const QString assignment = print_saving("Period1 - Individual Assignment Report.pdf", "a.pdf");
     EXPECT_TRUE(handed_back());
-    std::vector<std::string> lines = testing::pdf_lines(student.toStdString());
-    std::ranges::copy(testing::pdf_lines(assignment.toStdString()), std::back_inserter(lines));
+    std::vector<std::string> lines = pdf_lines(student);
+    std::ranges::copy(pdf_lines(assignment), std::back_inserter(lines));
     for (const char* line : {"Individual Student Analysis: Ana M\u00fcller", "1. Quiz 1 7. Quiz 7",
                              "1 9 10 90 A", "2(EXCUSED)", "Individual Assignment Analysis: Quiz 1",
                              "M\u00fcller 9 90 A", "Abercrombies 0 0 F"}) {
@@ -245,4 +245,4 @@ TEST_F(PrintDialogTest, StudentAndAssignmentReportsReadBackAndAFileNotWrittenIsR
 }
 
 } // namespace
-} // namespace quillmark
+} // namespace quillmark::testing
