@@ -1,17 +1,45 @@
 #pragma once
 
-#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
-namespace quillmark::testing {
+#include <QProcess>
+#include <QStringList>
 
 // A PDF file read back with poppler-utils; a missing tool fails the test.
+namespace quillmark::testing {
+
+// What tool writes on its standard output given these arguments.
+inline std::istringstream run_tool(const char* tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(QString::fromLatin1(tool), arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        ADD_FAILURE() << tool << " (poppler-utils) failed on " << arguments.join(' ').toStdString()
+                      << ": " << process.errorString().toStdString()
+                      << process.readAllStandardError().toStdString();
+    }
+    return std::istringstream{process.readAllStandardOutput().toStdString()};
+}
 
 // The printed lines, pages one after another, each with its runs of blanks made one and
 // trimmed; empty lines dropped.
-std::vector<std::string> pdf_lines(const std::filesystem::path& file);
+inline std::vector<std::string> pdf_lines(const QString& file) {
+    static const std::regex blanks{"[ \f]+"};
+    std::istringstream text = run_tool("pdftotext", {"-layout", file, "-"});
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);) {
+        line = std::regex_replace(" " + line + " ", blanks, " ");
+        if (line != " ") {
+            lines.push_back(line.substr(1, line.size() - 2));
+        }
+    }
+    return lines;
+}
 
 struct PdfWord {
     double left = 0.0; // points from the page's top left corner
@@ -24,9 +52,38 @@ struct PdfPage {
     double height = 0.0;
     std::vector<PdfWord> words;
 };
-std::vector<PdfPage> pdf_pages(const std::filesystem::path& file);
+
+inline std::vector<PdfPage> pdf_pages(const QString& file) {
+    static const std::regex page_tag{R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re"};
+    static const std::regex word_tag{
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">(.*)</word>)re"};
+    std::istringstream html = run_tool("pdftotext", {"-bbox", file, "-"});
+    std::vector<PdfPage> pages;
+    for (std::string line; std::getline(html, line);) {
+        std::smatch match;
+        if (std::regex_search(line, match, page_tag)) {
+            pages.push_back({std::stod(match[1]), std::stod(match[2]), {}});
+        } else if (std::regex_search(line, match, word_tag) && !pages.empty()) {
+            pages.back().words.push_back(
+                {std::stod(match[1]), std::stod(match[2]), std::stod(match[3]), match[4]});
+        }
+    }
+    return pages;
+}
 
 // The fonts the file uses, without the prefix of an embedded subset.
-std::set<std::string> pdf_fonts(const std::filesystem::path& file);
+inline std::set<std::string> pdf_fonts(const QString& file) {
+    std::istringstream table = run_tool("pdffonts", {file});
+    std::set<std::string> names;
+    std::string line;
+    // Below the table's two heading lines, each line starts with a font's name.
+    std::getline(table, line);
+    std::getline(table, line);
+    while (std::getline(table, line)) {
+        const std::string name = line.substr(0, line.find(' '));
+        names.insert(name.substr(name.find('+') + 1));
+    }
+    return names;
+}
 
 } // namespace quillmark::testing

@@ -49,17 +49,22 @@ protected:
         std::copy(scores.begin(), scores.end(), students[slot].scores.begin());
     }
 
-    // The header block's lines after its two empty lines, as every report but the chart opens.
-    static std::vector<std::string> header_after_empty_lines() {
-        return {"@Arial 12",
-                "     Quillmark - 12/6/26",
-                "",
-                "@Arial 12 bold",
-                "     Period1.cls",
-                "@Arial 12 italic",
-                "     Instructor: Ms. Rivera",
-                "@Arial 12",
-                ""};
+    // The header block every report but the chart opens with, then the rest.
+    static std::vector<std::string> after_header(std::initializer_list<std::string> rest) {
+        std::vector<std::string> lines{"@ 0",
+                                       "",
+                                       "",
+                                       "@Arial 12",
+                                       "     Quillmark - 12/6/26",
+                                       "",
+                                       "@Arial 12 bold",
+                                       "     Period1.cls",
+                                       "@Arial 12 italic",
+                                       "     Instructor: Ms. Rivera",
+                                       "@Arial 12",
+                                       ""};
+        lines.insert(lines.end(), rest);
+        return lines;
     }
 
     RecordingPrinter printer;
