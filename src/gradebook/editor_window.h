@@ -9,8 +9,9 @@ namespace quillmark {
 
 class Form1;
 
-// What the student and assignment editors share: a fixed-size orange window that the gradebook
-// hides itself behind, and that shows the gradebook again however it closes.
+// What the gradebook's orange secondary windows share (the two editors, the grading scale dialog
+// and the curve wizard): a fixed-size window that the gradebook hides itself behind, and that
+// shows the gradebook again however it closes.
 class EditorWindow : public QWidget {
     Q_OBJECT
 

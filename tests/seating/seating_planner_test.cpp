@@ -1,5 +1,6 @@
 #include "gradebook/grid_fixture.h"
 #include "seating/seating_planner.h"
+#include "support/chart_records.h"
 
 #include <filesystem>
 #include <string>
@@ -8,14 +9,6 @@
 
 namespace quillmark::testing {
 namespace {
-
-std::string empty_desks(int count) {
-    std::string records;
-    for (int i = 0; i < count; ++i) {
-        records += "\r\n1\r\n";
-    }
-    return records;
-}
 
 class SeatingPlannerTest : public GridTest {
 protected:

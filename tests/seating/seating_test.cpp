@@ -2,6 +2,7 @@
 #include "classdata/random_generator.h"
 #include "seating/automatic_seating.h"
 #include "seating/chart_file.h"
+#include "support/chart_records.h"
 #include "support/class_fixture.h"
 
 #include <algorithm>
@@ -12,13 +13,7 @@
 namespace quillmark {
 namespace {
 
-std::string empty_desks(int count) {
-    std::string records;
-    for (int i = 0; i < count; ++i) {
-        records += "\r\n1\r\n";
-    }
-    return records;
-}
+using testing::empty_desks;
 
 class SeatingTest : public testing::ClassFixture {
 protected:
