@@ -1,8 +1,8 @@
 #include "classdata/class_data.h"
 #include "full_class.h"
 #include "reports/class_report.h"
+#include "reports/qt_page_printer.h"
 #include "ui/printer_list.h"
-#include "ui/qt_page_printer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,7 +23,7 @@ void class_report_of_full_class_to_pdf(benchmark::State& state) {
     const QString file = QDir{folder.path()}.filePath(QStringLiteral("Full.pdf"));
     for (auto _ : state) {
         const auto pdf = ui::pdf_printer(file, QStringLiteral("Full - Overall Class Report"));
-        ui::QtPagePrinter printer{*pdf};
+        QtPagePrinter printer{*pdf};
         for (int k = 0; k <= last_assignment(); k += 10) {
             print_class_report(printer, static_cast<std::int16_t>(k + 1),
                                static_cast<std::int16_t>(k + 10), "12/6/26");

@@ -2,10 +2,8 @@
 
 #include "access/failed_logon_log.h"
 #include "access/password_setup.h"
-#include "access/program_start.h"
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
-#include "gradebook/gradebook_window.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
@@ -36,9 +34,8 @@ ui::ImageButton* image_button(QWidget* window, const QString& name, QStyle::Stan
 
 } // namespace
 
-Form7::Form7(Form1* gradebook)
-    : gradebook_{gradebook}
-    , Text1{new QLineEdit{this}}
+Form7::Form7()
+    : Text1{new QLineEdit{this}}
     , Image1{image_button(this, QStringLiteral("Image1"), QStyle::SP_DialogOkButton,
                           QStringLiteral("Log On"))}
     , Image2{image_button(this, QStringLiteral("Image2"), QStyle::SP_DialogCloseButton,
@@ -98,15 +95,9 @@ void Form7::pok() {
         return;
     }
     show_failed_attempts();
-    if (console_locked) {
-        console_locked = false;
-        if (gradebook_) {
-            gradebook_->show();
-        }
-    } else {
-        show_class_manager();
-    }
+    console_locked = false;
     logged_on_ = true;
+    emit logged_on();
     close();
 }
 

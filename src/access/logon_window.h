@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -8,20 +7,17 @@ class QLineEdit;
 
 namespace quillmark {
 
-class Form1;
-
 namespace ui {
 class ImageButton;
 }
 
-// The log-on window. At program start (console_locked false) it leads to the class manager or
-// quits; while the console is locked it leads back to the hidden gradebook and nowhere else.
+// The log-on window. At program start (console_locked false) it logs on or quits; while the
+// console is locked it only logs on, and cannot be closed otherwise.
 class Form7 : public QWidget {
     Q_OBJECT
 
 public:
-    // In lock mode, gradebook is the window shown again after a successful log-on.
-    explicit Form7(Form1* gradebook = nullptr);
+    Form7();
 
     // Loads the picture, hides the quit button in lock mode, centres and shows the window.
     void load();
@@ -29,13 +25,16 @@ public:
     // Logs on when the entry is the password; otherwise tells the user and logs the attempt.
     void pok();
 
+signals:
+    // The password was entered: the console is unlocked, and the window closes.
+    void logged_on();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void show_failed_attempts();
 
-    QPointer<Form1> gradebook_;
     bool logged_on_ = false;
 
     QLineEdit* Text1;

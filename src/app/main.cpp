@@ -1,4 +1,4 @@
-#include "access/program_start.h"
+#include "app/navigator.h"
 #include "classdata/command_line.h"
 #include "classdata/program_folder.h"
 #include "classdata/resources.h"

@@ -6,7 +6,6 @@
 #include "classmanager/class_files.h"
 #include "classmanager/open_class.h"
 #include "classmanager/removable_drive.h"
-#include "gradebook/gradebook_window.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
@@ -135,8 +134,7 @@ void Form4::open_button() {
         }
         return;
     }
-    auto* gradebook = new Form1;
-    gradebook->load();
+    emit class_opened();
     hide();
     close();
 }

@@ -27,7 +27,7 @@ public:
     void load();
     void center();
 
-    // Opens the selected class in the gradebook and closes the class manager.
+    // Makes the selected class the open class and closes the class manager.
     void open_button();
     void create_class();
     void delete_class();
@@ -36,6 +36,10 @@ public:
     void backup();
     void restore();
     void quit();
+
+signals:
+    // The selected class is now the open class, for the gradebook to show.
+    void class_opened();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

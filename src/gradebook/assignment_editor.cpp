@@ -21,7 +21,7 @@ constexpr std::int16_t default_points = 100;
 
 } // namespace
 
-Form3::Form3(Form1& gradebook)
+Form3::Form3(ui::Hub& gradebook)
     : EditorWindow{gradebook, QStringLiteral("Form3"), QStringLiteral("Add/Edit Assignment"), 3705,
                    2640} {
     ui::add_caption(*this, QStringLiteral("Label1"), QStringLiteral("Assignment Title:"),

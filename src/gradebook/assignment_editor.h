@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gradebook/editor_window.h"
+#include "ui/editor_window.h"
 
 #include <cstdint>
 
@@ -11,11 +11,11 @@ namespace quillmark {
 
 // Adds, changes and removes the assignment in grid column edit_slot: an empty title removes
 // it.
-class Form3 : public EditorWindow {
+class Form3 : public ui::EditorWindow {
     Q_OBJECT
 
 public:
-    explicit Form3(Form1& gradebook);
+    explicit Form3(ui::Hub& gradebook);
 
     // Centres the window, fills the boxes from the slot, shows it and focuses the title.
     void load();

@@ -1,7 +1,6 @@
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
 #include "classdata/program_folder.h"
-#include "classmanager/class_manager.h"
 #include "gradebook/gradebook_window.h"
 #include "ui/dialogs.h"
 #include "ui/program_end.h"
@@ -67,8 +66,7 @@ void Form1::saveclass() {
         return;
     }
     saved_for_close = true;
-    auto* manager = new Form4;
-    manager->load();
+    emit class_manager_requested();
     close();
 }
 

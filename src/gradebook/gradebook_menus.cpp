@@ -1,4 +1,3 @@
-#include "access/console_lock.h"
 #include "access/password_setup.h"
 #include "classdata/class_data.h"
 #include "classdata/resources.h"
@@ -11,36 +10,15 @@
 #include "seating/seating_planner.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
+#include "ui/menu_keys_first.h"
 #include "ui/text.h"
 
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QUrl>
 
 namespace quillmark {
 namespace {
-
-// Text boxes claim some control keys for themselves (under X11, Ctrl+E moves to the end of the
-// line); in this window the menus' shortcuts come first, wherever the focus is.
-class MenuKeysFirst : public QObject {
-public:
-    MenuKeysFirst(QList<QKeySequence> keys, QObject* parent)
-        : QObject{parent}
-        , keys_{std::move(keys)} {}
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() != QEvent::ShortcutOverride) {
-            return false;
-        }
-        const auto* key = static_cast<QKeyEvent*>(event);
-        return keys_.contains(QKeySequence{key->keyCombination()});
-    }
-
-private:
-    QList<QKeySequence> keys_;
-};
 
 // A menu entry named for its command.
 template <typename Action>
@@ -97,7 +75,8 @@ void Form1::build_menus() {
         ui::msgbox(ui::to_qstring(about_text), ui::Icon::none, ui::Buttons::ok, this);
     });
 
-    auto* menu_keys = new MenuKeysFirst{{return_to_manager->shortcut(), leave->shortcut()}, this};
+    auto* menu_keys =
+        new ui::MenuKeysFirst{{return_to_manager->shortcut(), leave->shortcut()}, this};
     for (QWidget* control : client->findChildren<QWidget*>()) {
         control->installEventFilter(menu_keys);
     }
@@ -135,8 +114,7 @@ void Form1::gradingscale() {
 void Form1::uwindow(int idx) {
     switch (idx) {
     case 0:
-        hide();
-        (new Form10{*this})->load();
+        open_seating_planner();
         break;
 
     case 1:
@@ -144,7 +122,7 @@ void Form1::uwindow(int idx) {
         break;
 
     case 2:
-        lock_console(*this);
+        emit console_lock_requested();
         break;
 
     case 3:
@@ -152,6 +130,16 @@ void Form1::uwindow(int idx) {
             QUrl::fromLocalFile(QString::fromStdString(resource_file("support.html").string())));
         break;
     }
+}
+
+void Form1::open_seating_planner() {
+    hide();
+    auto* planner = new Form10{*this};
+    // The planner stays behind the print dialog, hidden, with its desks as they are.
+    connect(planner, &Form10::print_requested, planner, [planner](const Desks& desks) {
+        open_print_dialog(*planner, report_kind::seating_chart, &desks);
+    });
+    planner->load();
 }
 
 void Form1::openurl(const QUrl& url) {

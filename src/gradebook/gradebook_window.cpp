@@ -3,10 +3,10 @@
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
 #include "gradebook/assignment_editor.h"
-#include "gradebook/click_watcher.h"
-#include "gradebook/ordering.h"
 #include "gradebook/score_box.h"
 #include "gradebook/student_editor.h"
+#include "grading/ordering.h"
+#include "ui/click_watcher.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
@@ -89,7 +89,7 @@ QString points_caption(std::int16_t points) {
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget{parent} {
+    : ui::Hub{parent} {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(ui::sans_serif());
@@ -143,11 +143,11 @@ void Form1::build_grid() {
         title->viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
         ui::set_background(*title, ui::assignment_orange);
         Text2[i] = title;
-        auto* title_mouse = new ClickWatcher{*title};
-        connect(title_mouse, &ClickWatcher::clicked, this,
+        auto* title_mouse = new ui::ClickWatcher{*title};
+        connect(title_mouse, &ui::ClickWatcher::clicked, this,
                 [this, i] { a_analysis(static_cast<std::int16_t>(left_assignment + i)); });
-        connect(title_mouse, &ClickWatcher::hovered, this, [this, i] { show_notes(i); });
-        connect(title_mouse, &ClickWatcher::double_clicked, this,
+        connect(title_mouse, &ui::ClickWatcher::hovered, this, [this, i] { show_notes(i); });
+        connect(title_mouse, &ui::ClickWatcher::double_clicked, this,
                 [this, i] { open_editor<Form3>(*this, i); });
 
         Label17[i] = ui::add_label(*client, ui::indexed_name("Label17", i), {},
@@ -163,11 +163,12 @@ void Form1::build_grid() {
         name->setFocusPolicy(Qt::ClickFocus);
         ui::set_background(*name, ui::student_cyan);
         text3[i] = name;
-        auto* name_mouse = new ClickWatcher{*name};
-        connect(name_mouse, &ClickWatcher::clicked, this,
+        auto* name_mouse = new ui::ClickWatcher{*name};
+        connect(name_mouse, &ui::ClickWatcher::clicked, this,
                 [this, i] { s_analysis(static_cast<std::int16_t>(top_student + i)); });
-        connect(name_mouse, &ClickWatcher::hovered, this, [this, i] { show_student_details(i); });
-        connect(name_mouse, &ClickWatcher::double_clicked, this,
+        connect(name_mouse, &ui::ClickWatcher::hovered, this,
+                [this, i] { show_student_details(i); });
+        connect(name_mouse, &ui::ClickWatcher::double_clicked, this,
                 [this, i] { open_editor<Form2>(*this, i); });
 
         Label10[i] = make_number_label(*client, ui::indexed_name("Label10", i),
@@ -181,7 +182,7 @@ void Form1::build_grid() {
         Text1[k] = box;
         connect(box, &ScoreBox::enter_pressed, this, [this, box] { enter_in_score_box(*box); });
         connect(box, &ScoreBox::focus_lost, this, [this, box] { score_box_left(*box); });
-        connect(new ClickWatcher{*box}, &ClickWatcher::clicked, this,
+        connect(new ui::ClickWatcher{*box}, &ui::ClickWatcher::clicked, this,
                 [this, box] { score_box_clicked(*box); });
     }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "grading/analysis_panels.h"
+#include "ui/hub.h"
+#include "ui/image_button.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
-
-#include <QWidget>
 
 class QFrame;
 class QLabel;
@@ -21,29 +21,23 @@ namespace quillmark {
 
 class ScoreBox;
 
-namespace ui {
-class ImageButton;
-}
-
 // The gradebook window: the grid over the open class, its panels and its commands. All its
 // controls lie on one child widget, "client", of the fixed client size, so a menu bar can go
 // above it without moving anything.
-class Form1 : public QWidget {
+class Form1 : public ui::Hub {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    // The window's start sequence: centre, background picture, show, title, repaint, class
-    // panel.
+    // Starts the window: centre, background picture, show, title, repaint, class panel.
     void load();
     void center();
-    // Repaints the grid from the class data.
-    void render_data();
+    void render_data() override;
 
     // The analysis panels; a slot not in use leaves its panel as it is.
     void s_analysis(std::int16_t student);
-    void a_analysis(std::int16_t assignment);
+    void a_analysis(std::int16_t assignment) override;
     void c_analysis();
     void student_graph(std::int16_t student);
 
@@ -56,8 +50,7 @@ public:
     void print_report(std::int16_t kind);
     void saveclass();
     void exit();
-    // Setup menu: the instructor's name for the reports, a new password or none, the grading
-    // scale.
+    // Setup menu: the instructor's name for reports, a new password or none, the grading scale.
     void chinstruct();
     void changepw();
     void gradingscale();
@@ -66,12 +59,18 @@ public:
     // Asks the desktop to open a web page or file; a failure is not reported.
     void openurl(const QUrl& url);
 
+signals:
+    // "Return to Class Manager...", after the class was saved; the window then closes.
+    void class_manager_requested();
+    void console_lock_requested();
+
 protected:
     // Every close saves the class; when that fails the teacher may keep the window open.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void build_menus();
+    void open_seating_planner();
     // Saves for a close; false when the save failed and the teacher chose to stay.
     bool save_before_close();
 

@@ -14,7 +14,7 @@
 
 namespace quillmark {
 
-Form2::Form2(Form1& gradebook)
+Form2::Form2(ui::Hub& gradebook)
     : EditorWindow{gradebook, QStringLiteral("Form2"), QStringLiteral("Add/Edit Student"), 3000,
                    3600} {
     ui::add_caption(*this, QStringLiteral("Label1"), QStringLiteral("First Name:"),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gradebook/editor_window.h"
+#include "ui/editor_window.h"
 
 #include <cstdint>
 
@@ -11,11 +11,11 @@ namespace quillmark {
 
 // Adds, changes and removes the student in grid row edit_slot: filling an empty slot adds a
 // student, clearing the three required boxes removes one.
-class Form2 : public EditorWindow {
+class Form2 : public ui::EditorWindow {
     Q_OBJECT
 
 public:
-    explicit Form2(Form1& gradebook);
+    explicit Form2(ui::Hub& gradebook);
 
     // Centres the window, fills the boxes from the slot, shows it and focuses First Name.
     void load();

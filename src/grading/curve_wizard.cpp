@@ -2,12 +2,12 @@
 
 #include "classdata/class_data.h"
 #include "classdata/numbers.h"
-#include "gradebook/gradebook_window.h"
 #include "grading/curve.h"
 #include "grading/number_text.h"
 #include "grading/statistics.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/hub.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/text.h"
@@ -53,7 +53,7 @@ QString panel_percentage(double percent) {
 
 } // namespace
 
-Form5::Form5(Form1& gradebook)
+Form5::Form5(ui::Hub& gradebook)
     : EditorWindow{gradebook, QStringLiteral("Form5"), QStringLiteral("Auto-Curve Wizard"), 6375,
                    3975}
     , gradebook_{&gradebook} {
@@ -172,7 +172,7 @@ std::optional<double> Form5::read_number(QLineEdit& box) {
     return std::nullopt;
 }
 
-void open_curve_wizard(Form1& gradebook) {
+void open_curve_wizard(ui::Hub& gradebook) {
     if (!assignment_selected()) {
         tell(QStringLiteral("Please select an assignment first: click its title in the gradebook."),
              &gradebook);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gradebook/editor_window.h"
+#include "ui/editor_window.h"
 
 #include <array>
 #include <optional>
@@ -15,11 +15,11 @@ class QRadioButton;
 namespace quillmark {
 
 // The auto-curve wizard: a linear or a mean score curve on selected_assignment.
-class Form5 : public EditorWindow {
+class Form5 : public ui::EditorWindow {
     Q_OBJECT
 
 public:
-    explicit Form5(Form1& gradebook);
+    explicit Form5(ui::Hub& gradebook);
 
     // Names the assignment in the caption, loads the picture, centres the window and shows it.
     void load();
@@ -35,7 +35,7 @@ private:
     // The box's number; when it holds none, says so and empties the box for another try.
     std::optional<double> read_number(QLineEdit& box);
 
-    QPointer<Form1> gradebook_;
+    QPointer<ui::Hub> gradebook_;
     std::array<QRadioButton*, 2> Option1{};
     std::array<QLabel*, 2> Label2{};
     QLineEdit* Text1 = nullptr;
@@ -48,6 +48,6 @@ private:
 
 // Hides the gradebook and opens the wizard on selected_assignment; when that slot holds no
 // assignment, asks the teacher to select one instead and leaves the gradebook shown.
-void open_curve_wizard(Form1& gradebook);
+void open_curve_wizard(ui::Hub& gradebook);
 
 } // namespace quillmark

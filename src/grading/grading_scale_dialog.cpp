@@ -35,7 +35,7 @@ constexpr std::int16_t first_minus_row = 2;
 
 } // namespace
 
-Form6::Form6(Form1& gradebook)
+Form6::Form6(ui::Hub& gradebook)
     : EditorWindow{gradebook, QStringLiteral("Form6"), QStringLiteral("Define Grading Scale"), 4575,
                    6015} {
     Label3 = ui::add_label(*this, QStringLiteral("Label3"),

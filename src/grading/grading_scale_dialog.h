@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gradebook/editor_window.h"
+#include "ui/editor_window.h"
 
 #include <array>
 #include <cstdint>
@@ -15,11 +15,11 @@ namespace quillmark {
 
 // Edits the open class's grading scale. The plus and minus switches take effect the moment
 // they change, so Cancel keeps them; the bounds are stored by OK only.
-class Form6 : public EditorWindow {
+class Form6 : public ui::EditorWindow {
     Q_OBJECT
 
 public:
-    explicit Form6(Form1& gradebook);
+    explicit Form6(ui::Hub& gradebook);
 
     // Centres the window, sets the switches and rows from the class, fills the lists with the
     // stored bounds and shows it.

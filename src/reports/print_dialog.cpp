@@ -3,6 +3,7 @@
 #include "classdata/class_data.h"
 #include "reports/assignment_report.h"
 #include "reports/class_report.h"
+#include "reports/qt_page_printer.h"
 #include "reports/report_kind.h"
 #include "reports/seating_chart_printout.h"
 #include "reports/student_report.h"
@@ -11,7 +12,6 @@
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 #include "ui/printer_list.h"
-#include "ui/qt_page_printer.h"
 #include "ui/text.h"
 
 #include <memory>
@@ -160,7 +160,7 @@ void Form9::print() {
         printer = ui::system_printer(printer_name, document_name());
     }
 
-    ui::QtPagePrinter page_printer{*printer};
+    QtPagePrinter page_printer{*printer};
     // A full class runs to a hundred pages and more.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     print_on(page_printer);

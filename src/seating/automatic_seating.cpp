@@ -2,7 +2,7 @@
 
 #include "classdata/class_data.h"
 #include "classdata/random_generator.h"
-#include "gradebook/ordering.h"
+#include "grading/ordering.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,9 @@
 #include "seating/seating_planner.h"
 
-#include "gradebook/click_watcher.h"
-#include "gradebook/gradebook_window.h"
-#include "reports/print_dialog.h"
-#include "reports/report_kind.h"
+#include "ui/click_watcher.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/hub.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
 #include "ui/text.h"
@@ -106,8 +104,8 @@ void show_desk_text(QLineEdit& desk, const std::string& text) {
 
 } // namespace
 
-Form10::Form10(Form1& gradebook)
-    : gradebook_{&gradebook} {
+Form10::Form10(ui::Hub& hub)
+    : hub_{&hub} {
     setObjectName(QStringLiteral("Form10"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Seating Planner"));
@@ -153,7 +151,7 @@ Form10::Form10(Form1& gradebook)
                         ui::twips_rect(60 + 1200 * column, 1560 + 360 * row, 855, 255));
         desk->setTextMargins(0, 0, 0, 0);
         paint_desk(*desk, true);
-        connect(new ClickWatcher{*desk}, &ClickWatcher::double_clicked, this,
+        connect(new ui::ClickWatcher{*desk}, &ui::ClickWatcher::double_clicked, this,
                 [this, i] { toggle_desk(i); });
         Text1[i] = desk;
         if (column < desks_per_row - 1) {
@@ -170,11 +168,8 @@ Form10::Form10(Form1& gradebook)
                               ui::twips_rect(7320, 5520, 975, 375));
     Command2 = ui::add_button(*this, QStringLiteral("Command2"), QStringLiteral("Cancel"),
                               ui::twips_rect(7320, 6000, 975, 375));
-    connect(Command3, &QPushButton::clicked, this, [this] {
-        // The planner stays behind the print dialog, hidden, with its desks as they are.
-        const Desks desks = current_desks();
-        open_print_dialog(*this, report_kind::seating_chart, &desks);
-    });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { emit print_requested(current_desks()); });
     connect(Command1, &QPushButton::clicked, this, &Form10::save);
     connect(Command2, &QPushButton::clicked, this, &Form10::close);
 
@@ -243,9 +238,9 @@ void Form10::save() {
 void Form10::closeEvent(QCloseEvent* event) {
     // Save, Cancel and the title bar all lead back to the gradebook, repainted because a plan
     // may have reordered the students.
-    if (gradebook_) {
-        gradebook_->show();
-        gradebook_->render_data();
+    if (hub_) {
+        hub_->show();
+        hub_->render_data();
     }
     QWidget::closeEvent(event);
 }

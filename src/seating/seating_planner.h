@@ -13,16 +13,18 @@ class QPushButton;
 
 namespace quillmark {
 
-class Form1;
+namespace ui {
+class Hub;
+}
 
 // The seating planner: 72 desks of the open class's chart, two automatic seating plans, and
-// the chart file behind them. The gradebook stays hidden while it is open and is shown and
-// repainted again however it closes.
+// the chart file behind them. The hub stays hidden while it is open and is shown and repainted
+// again however it closes.
 class Form10 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form10(Form1& gradebook);
+    explicit Form10(ui::Hub& hub);
 
     // Centres the window, reads the chart (creating an empty one) and shows it.
     void load();
@@ -33,6 +35,10 @@ public:
     // The desks as shown: their texts, typed or seated, and present where they are white.
     Desks current_desks() const;
 
+signals:
+    // "Print Seating Chart": the desks as shown, for the print dialog over the planner.
+    void print_requested(const Desks& desks);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -42,7 +48,7 @@ private:
     // Writes the chart; a failure is reported and the planner stays open as it is.
     void save();
 
-    QPointer<Form1> gradebook_;
+    QPointer<ui::Hub> hub_;
 
     std::array<QLineEdit*, 72> Text1{};
     QPushButton* Command3 = nullptr;

@@ -1,7 +1,6 @@
-#include "access/console_lock.h"
 #include "access/logon_window.h"
 #include "access/password_setup.h"
-#include "access/program_start.h"
+#include "app/navigator.h"
 #include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
 #include "support/dialog_script.h"
@@ -146,8 +145,7 @@ TEST_F(AccessTest, TheSetUpsPasswordBoxesShowStars) {
 
 TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
     password = "Secret";
-    auto* logon = new Form7;
-    logon->load();
+    Form7* logon = &show_logon();
     dialogs.expect_message(incorrect, ui::Answer::ok, ui::Icon::exclamation)
         .expect_message(incorrect, ui::Answer::ok, ui::Icon::exclamation);
     enter_password(*logon, QStringLiteral("secret"));

@@ -1,3 +1,4 @@
+#include "app/navigator.h"
 #include "classdata/class_data.h"
 #include "classmanager/class_manager.h"
 #include "support/dialog_script.h"
@@ -30,8 +31,7 @@ const QString instructor_prompt =
 class ClassManagerTest : public testing::GuiFixture {
 protected:
     Form4& class_manager() {
-        window_ = new Form4;
-        window_->load();
+        window_ = &show_class_manager();
         return *window_;
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/navigator.h"
 #include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
 #include "support/dialog_script.h"
@@ -43,8 +44,7 @@ protected:
 
     // Opens the gradebook window on the class, shown and active.
     Form1& open_gradebook() {
-        window_ = new Form1;
-        window_->load();
+        window_ = &show_gradebook();
         window_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
         return *window_;

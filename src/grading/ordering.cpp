@@ -1,4 +1,4 @@
-#include "gradebook/ordering.h"
+#include "grading/ordering.h"
 
 #include "classdata/class_data.h"
 #include "grading/statistics.h"

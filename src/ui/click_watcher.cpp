@@ -1,10 +1,10 @@
-#include "gradebook/click_watcher.h"
+#include "ui/click_watcher.h"
 
 #include <QEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
-namespace quillmark {
+namespace quillmark::ui {
 
 ClickWatcher::ClickWatcher(QWidget& widget)
     : QObject{&widget} {
@@ -43,4 +43,4 @@ bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-} // namespace quillmark
+} // namespace quillmark::ui

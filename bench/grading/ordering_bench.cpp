@@ -1,5 +1,5 @@
 #include "full_class.h"
-#include "gradebook/ordering.h"
+#include "grading/ordering.h"
 
 #include <benchmark/benchmark.h>
 

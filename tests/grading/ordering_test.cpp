@@ -1,5 +1,5 @@
 #include "classdata/class_data.h"
-#include "gradebook/ordering.h"
+#include "grading/ordering.h"
 #include "support/class_fixture.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 
 class QPrinter;
 
-namespace quillmark::ui {
+namespace quillmark {
 
 // Prints onto a QPrinter: each line below the one before it from the top of the printable
 // area, and a new page when the next line would not fit. The document starts with its first
@@ -47,4 +47,4 @@ private:
     QString failure_;
 };
 
-} // namespace quillmark::ui
+} // namespace quillmark

@@ -1,4 +1,4 @@
-#include "ui/qt_page_printer.h"
+#include "reports/qt_page_printer.h"
 
 #include "ui/text.h"
 
@@ -8,7 +8,7 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 
-namespace quillmark::ui {
+namespace quillmark {
 namespace {
 
 // What went wrong at step ("start the document", ...), as the user can act on it.
@@ -50,7 +50,7 @@ QtPagePrinter::~QtPagePrinter() {
 
 void QtPagePrinter::set_font_name(const std::string& name) {
     // Fontconfig serves the faces of the Windows era by their metric twins.
-    font_.setFamily(to_qstring(name));
+    font_.setFamily(ui::to_qstring(name));
 }
 
 void QtPagePrinter::set_font_size(int points) {
@@ -76,7 +76,7 @@ void QtPagePrinter::set_landscape() {
 
 void QtPagePrinter::print_line(const std::string& text) {
     if (make_room_for_line()) {
-        draw(to_qstring(text), 0.0);
+        draw(ui::to_qstring(text), 0.0);
         top_ += QFontMetricsF{font_, &printer_}.lineSpacing();
     }
 }
@@ -85,8 +85,8 @@ void QtPagePrinter::print_line_at_column(const std::string& start, int column,
                                          const std::string& rest) {
     if (make_room_for_line()) {
         const QFontMetricsF metrics{font_, &printer_};
-        draw(to_qstring(start), 0.0);
-        draw(to_qstring(rest), column * average_char_width(metrics));
+        draw(ui::to_qstring(start), 0.0);
+        draw(ui::to_qstring(rest), column * average_char_width(metrics));
         top_ += metrics.lineSpacing();
     }
 }
@@ -134,4 +134,4 @@ void QtPagePrinter::draw(const QString& text, double x) {
     painter_.drawText(QPointF{x, top_ + painter_.fontMetrics().ascent()}, text);
 }
 
-} // namespace quillmark::ui
+} // namespace quillmark

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace quillmark {
+namespace quillmark::ui {
 
 // Reports what the pointer does to a text box of the grid: a click when a button is released,
 // a double click (and no second click for its second release), and every move over it, also
@@ -28,4 +28,4 @@ private:
     bool after_double_click_ = false;
 };
 
-} // namespace quillmark
+} // namespace quillmark::ui
