@@ -15,9 +15,12 @@ std::int16_t last_used(std::int16_t slots, bool (*used)(std::int16_t)) {
     return last;
 }
 
+std::uint64_t generation = 0;
+
 } // namespace
 
 void clear_class() {
+    ++generation;
     for (std::int16_t s = 0; s < student_slots; ++s) {
         student_rec& student = students[s];
         student.first_name.clear();
@@ -39,6 +42,10 @@ void clear_class() {
     use_minus = false;
     top_student = 0;
     left_assignment = 0;
+}
+
+std::uint64_t class_generation() {
+    return generation;
 }
 
 std::int16_t last_student() {

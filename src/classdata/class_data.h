@@ -53,6 +53,10 @@ inline bool list_by_name = false;
 // run-time values and the spare elements.
 void clear_class();
 
+// How many times clear_class() has run: data kept above this folder for the open class (its
+// categories) compares it to tell that the class it belongs to is gone.
+std::uint64_t class_generation();
+
 // The highest used slot, or 0 when none is used (slot 0's key tells the two apart).
 std::int16_t last_student();
 std::int16_t last_assignment();

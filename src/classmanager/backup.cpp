@@ -2,6 +2,7 @@
 
 #include "classdata/program_folder.h"
 #include "classdata/text_encoding.h"
+#include "grading/categories_file.h"
 #include "seating/chart_file.h"
 
 #include <cerrno>
@@ -131,11 +132,12 @@ Result copy_classes(const std::vector<std::string>& file_names, const std::files
         if (Result copied = copy(name); !copied) {
             return copied;
         }
-        const std::string chart = chart_file_name(name);
-        std::error_code error;
-        if (std::filesystem::is_regular_file(from / cp1252_to_utf8(chart), error)) {
-            if (Result copied = copy(chart); !copied) {
-                return copied;
+        for (const std::string& companion : {chart_file_name(name), categories_file_name(name)}) {
+            std::error_code error;
+            if (std::filesystem::is_regular_file(from / cp1252_to_utf8(companion), error)) {
+                if (Result copied = copy(companion); !copied) {
+                    return copied;
+                }
             }
         }
     }

@@ -7,7 +7,7 @@
 #include <vector>
 
 // Copying classes between the program folder and the backup drive. Each class file travels with
-// its chart file when it has one; nothing else does.
+// its chart and categories files when it has them; nothing else does.
 namespace quillmark {
 
 // Copies the named class files (Windows-1252 names, as the class list holds them) from the

@@ -2,6 +2,7 @@
 
 #include "classdata/name_in_message.h"
 #include "classdata/text_encoding.h"
+#include "grading/categories_file.h"
 #include "seating/chart_file.h"
 
 #include <algorithm>
@@ -173,10 +174,13 @@ Result delete_class_file(const std::filesystem::path& folder, std::string_view f
     if (::unlink(path_in(folder, file_name).c_str()) != 0) {
         return failure("delete", file_name, errno);
     }
-    // A class made later under this name must not find this class's seating chart.
-    const std::string chart = chart_file_name(file_name);
-    if (::unlink(path_in(folder, chart).c_str()) != 0 && errno != ENOENT) {
-        return failure("delete", chart, errno);
+    // A class made later under this name must not find this class's seating chart or
+    // categories.
+    for (const std::string& companion :
+         {chart_file_name(file_name), categories_file_name(file_name)}) {
+        if (::unlink(path_in(folder, companion).c_str()) != 0 && errno != ENOENT) {
+            return failure("delete", companion, errno);
+        }
     }
     return Result::success();
 }
@@ -210,6 +214,17 @@ Result rename_class_file(const std::filesystem::path& folder, std::string_view f
         const int chart_error = errno;
         std::rename(path_in(folder, new_file_name).c_str(), path_in(folder, file_name).c_str());
         return failure("rename", chart, chart_error);
+    }
+    // So do the categories, and the chart goes back with the class when they cannot.
+    const std::string categories = categories_file_name(file_name);
+    if (std::rename(path_in(folder, categories).c_str(),
+                    path_in(folder, categories_file_name(new_file_name)).c_str()) != 0 &&
+        errno != ENOENT) {
+        const int categories_error = errno;
+        std::rename(path_in(folder, chart_file_name(new_file_name)).c_str(),
+                    path_in(folder, chart).c_str());
+        std::rename(path_in(folder, new_file_name).c_str(), path_in(folder, file_name).c_str());
+        return failure("rename", categories, categories_error);
     }
     return Result::success();
 }

@@ -2,6 +2,7 @@
 
 #include "classdata/class_data.h"
 #include "classdata/numbers.h"
+#include "grading/categories.h"
 #include "grading/letter_grade.h"
 
 #include <array>
@@ -72,6 +73,9 @@ private:
 } // namespace
 
 double student_average(std::int16_t student) {
+    if (const Categories& categories = class_categories(); categories.in_use) {
+        return weighted_average(categories, student);
+    }
     int score_total = 0;
     int point_total = 0;
     for (std::int16_t a = 0; a < assignment_slots; ++a) {

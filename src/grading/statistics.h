@@ -10,7 +10,8 @@
 namespace quillmark {
 
 // Fraction of the points possible the student earned (1 is full marks); 0 when the counted
-// point values add up to 0 or less.
+// point values add up to 0 or less. While the class uses weighted categories, the weighted mean
+// of the student's category fractions instead (see categories.h).
 double student_average(std::int16_t student);
 
 // Fraction of the points possible the class earned on the assignment.

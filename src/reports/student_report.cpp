@@ -1,6 +1,7 @@
 #include "reports/student_report.h"
 
 #include "classdata/class_data.h"
+#include "grading/categories.h"
 #include "grading/letter_grade.h"
 #include "grading/number_text.h"
 #include "grading/statistics.h"
@@ -33,6 +34,21 @@ std::string result_line(const student_rec& student, int a) {
            fill_text(pct ? letter_grade(*pct) : "", 14) + "  ";
 }
 
+// "Quizzes (weight 30%): 95.5%, 1 score dropped", or "...: nothing counted".
+std::string category_line(const Category& category, const CategoryScore& score) {
+    std::string line = "      " + category.name + " (weight " +
+                       cut_text(unsigned_number_text(category.weight), 6) + "%): ";
+    if (!score.counted) {
+        return line + "nothing counted";
+    }
+    line += cut_text(unsigned_number_text(score.fraction * 100), 6) + "%, ";
+    if (score.dropped == 0) {
+        return line + "no scores dropped";
+    }
+    return line + std::to_string(score.dropped) +
+           (score.dropped == 1 ? " score dropped" : " scores dropped");
+}
+
 } // namespace
 
 void print_student_report(PagePrinter& printer, std::int16_t student, const std::string& today) {
@@ -48,6 +64,12 @@ void print_student_report(PagePrinter& printer, std::int16_t student, const std:
     const double average = student_average(student) * 100;
     printer.print_line("           Average:" + figure_text(average) + "%");
     printer.print_line("      Letter Grade: " + letter_grade(average));
+    if (const Categories& categories = class_categories(); categories.in_use) {
+        for (std::size_t c = 0; c < categories.list.size(); ++c) {
+            printer.print_line(
+                category_line(categories.list[c], category_score(categories, c, student)));
+        }
+    }
 
     set_font(printer, "Arial", 12);
     printer.print_line("");

@@ -2,6 +2,7 @@
 
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
+#include "grading/categories.h"
 
 #include <fstream>
 #include <iterator>
@@ -27,6 +28,7 @@ void reset_class_data() {
     selected_assignment = 0;
     console_locked = false;
     list_by_name = false;
+    class_categories() = Categories{};
 }
 
 void ClassFixture::SetUp() {
