@@ -22,7 +22,7 @@ bool drops_before(const Counted& x, const Counted& y) {
     return left != right ? left < right : x.slot < y.slot;
 }
 
-CategoryScore score_of(std::span<Counted> counted, int drop_lowest) {
+CategoryScore score_of(std::span<const Counted> counted, int drop_lowest) {
     CategoryScore result;
     if (counted.empty()) {
         return result;
@@ -30,23 +30,36 @@ CategoryScore score_of(std::span<Counted> counted, int drop_lowest) {
     result.counted = true;
     int score_total = 0;
     int point_total = 0;
+    int droppable = 0;
     for (const Counted& c : counted) {
         score_total += c.score;
         point_total += c.points;
+        droppable += c.points > 0 ? 1 : 0;
     }
-    const auto droppable_end = std::partition(counted.begin(), counted.end(),
-                                              [](const Counted& c) { return c.points > 0; });
     // One score the fraction can be taken of always stays: were only scores worth 0 points left,
     // the category would read 0 however well the student did.
-    const auto droppable = droppable_end - counted.begin();
-    const auto drops = std::clamp(std::ptrdiff_t{drop_lowest}, std::ptrdiff_t{0},
-                                  std::max(droppable - 1, std::ptrdiff_t{0}));
-    std::partial_sort(counted.begin(), counted.begin() + drops, droppable_end, drops_before);
-    for (const Counted& c : counted.first(static_cast<std::size_t>(drops))) {
-        score_total -= c.score;
-        point_total -= c.points;
+    const int drops = std::clamp(drop_lowest, 0, std::min(droppable - 1, max_drop_lowest));
+    if (drops > 0) {
+        // The lowest so far, in order; one pass, since the class panel takes every student's
+        // average several times over.
+        std::array<Counted, max_drop_lowest> lowest;
+        int kept = 0;
+        for (const Counted& c : counted) {
+            if (c.points <= 0 || (kept == drops && !drops_before(c, lowest[kept - 1]))) {
+                continue;
+            }
+            int at = kept < drops ? kept++ : kept - 1;
+            for (; at > 0 && drops_before(c, lowest[at - 1]); --at) {
+                lowest[at] = lowest[at - 1];
+            }
+            lowest[at] = c;
+        }
+        for (const Counted& c : std::span{lowest}.first(static_cast<std::size_t>(drops))) {
+            score_total -= c.score;
+            point_total -= c.points;
+        }
     }
-    result.dropped = static_cast<int>(drops);
+    result.dropped = drops;
     // Point values of 0 or below can leave a total that no fraction can be taken of.
     result.fraction = point_total > 0 ? static_cast<double>(score_total) / point_total : 0;
     return result;

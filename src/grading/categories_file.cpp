@@ -6,6 +6,7 @@
 #include "classdata/program_folder.h"
 #include "classdata/text_encoding.h"
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -188,13 +189,16 @@ std::filesystem::path categories_file_path() {
 
 std::optional<Categories> read_categories(std::istream& in, std::string& problem) {
     problem.clear();
-    std::string bytes(max_file_size + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::string bytes;
+    std::array<char, 4096> chunk;
+    while (in && bytes.size() <= max_file_size) {
+        in.read(chunk.data(), chunk.size());
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         problem = "the file could not be read to its end";
         return std::nullopt;
     }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (bytes.size() > max_file_size) {
         problem = "the file is larger than 1 MB";
         return std::nullopt;
