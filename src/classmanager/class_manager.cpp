@@ -6,6 +6,7 @@
 #include "classmanager/class_files.h"
 #include "classmanager/open_class.h"
 #include "classmanager/removable_drive.h"
+#include "grading/categories_file.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
@@ -133,6 +134,11 @@ void Form4::open_button() {
             File1->setCurrentRow(static_cast<int>(listed - files_.begin()));
         }
         return;
+    }
+    // Said once, here; the class opens all the same, without its categories.
+    if (const Result categories = load_categories(); !categories) {
+        ui::msgbox(ui::to_qstring(categories.message()), ui::Icon::exclamation, ui::Buttons::ok,
+                   this);
     }
     emit class_opened();
     hide();

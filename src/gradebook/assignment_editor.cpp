@@ -2,6 +2,7 @@
 
 #include "classdata/class_data.h"
 #include "classdata/numbers.h"
+#include "grading/categories_file.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
@@ -86,6 +87,9 @@ void Form3::pok() {
         }
         asg_notes[a].clear();
         asg_points[a] = default_points;
+        if (const Result left = remove_assignment_category(a); !left) {
+            ui::msgbox(ui::to_qstring(left.message()), ui::Icon::error, ui::Buttons::ok, this);
+        }
     } else {
         asg_notes[a] = ui::from_qstring(text3->text());
         asg_points[a] = *points;

@@ -3,6 +3,7 @@
 #include "classdata/resources.h"
 #include "gradebook/gradebook_window.h"
 #include "gradebook/help_texts.h"
+#include "grading/categories_window.h"
 #include "grading/curve_wizard.h"
 #include "grading/grading_scale_dialog.h"
 #include "reports/print_dialog.h"
@@ -59,6 +60,8 @@ void Form1::build_menus() {
     add_entry(*setup, "changepw", QStringLiteral("Change Password..."), [this] { changepw(); });
     add_entry(*setup, "gradingscale", QStringLiteral("Define Grading Scale..."),
               [this] { gradingscale(); });
+    add_entry(*setup, "categories", QStringLiteral("Categories and Weights..."),
+              [this] { categories(); });
 
     QMenu* help = menus->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("help"));
@@ -109,6 +112,17 @@ void Form1::changepw() {
 void Form1::gradingscale() {
     hide();
     (new Form6{*this})->load();
+}
+
+void Form1::categories() {
+    hide();
+    auto* window = new CategoriesWindow{*this};
+    // Every figure built on the averages changes with the categories.
+    connect(window, &CategoriesWindow::stored, this, [this] {
+        c_analysis();
+        s_analysis(selected_student);
+    });
+    window->load();
 }
 
 void Form1::uwindow(int idx) {

@@ -50,10 +50,12 @@ public:
     void print_report(std::int16_t kind);
     void saveclass();
     void exit();
-    // Setup menu: the instructor's name for reports, a new password or none, the grading scale.
+    // Setup menu: the instructor's name for reports, a new password or none, the grading scale,
+    // the weighted categories.
     void chinstruct();
     void changepw();
     void gradingscale();
+    void categories();
     // The toolbox item idx.
     void uwindow(int idx);
     // Asks the desktop to open a web page or file; a failure is not reported.
