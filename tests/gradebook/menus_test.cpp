@@ -331,6 +331,14 @@ TEST_F(MenusTest, InstructorNameChangesOnlyForAnAnswerAndChangePasswordAsksAgain
     dialogs.expect_input(prompt, QString{}, QStringLiteral("Ms. R. Alvarez"));
     trigger("chinstruct");
     EXPECT_EQ("Ms. R. Alvarez", instructor);
+    // A name the class file cannot store comes back for correction.
+    dialogs.expect_input(prompt, QStringLiteral("Ms. \u0141. Alvarez"))
+        .expect_message(QStringLiteral("The class file cannot store the characters \"\u0141\". "
+                                       "Please type them without accents or other marks."))
+        .expect_input(prompt, QStringLiteral("Ms. L. \u00c1lvarez"),
+                      QStringLiteral("Ms. \u0141. Alvarez"));
+    trigger("chinstruct");
+    EXPECT_EQ("Ms. L. \xC1lvarez", instructor);
 
     dialogs.expect_message(QStringLiteral("Would you like to password protect your class data? If "
                                           "you choose 'No', you may enable this feature at a "
