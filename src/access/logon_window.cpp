@@ -5,6 +5,7 @@
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
 #include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
@@ -52,8 +53,7 @@ Form7::Form7()
     Image3->setAlignment(Qt::AlignCenter);
 
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setEchoMode(QLineEdit::Password);
-    Text1->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    ui::mask_with_asterisks(*Text1);
     Text1->setMaxLength(max_password_length);
     Text1->setGeometry(80, 28, 168, 24);
 

@@ -93,4 +93,23 @@ std::string utf8_to_cp1252(std::string_view text) {
     return out;
 }
 
+std::string cp1252_unstorable(std::string_view utf8) {
+    std::string found;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t start = i;
+        const char32_t c = next_code_point(utf8, i);
+        if (c == '?' || unicode_to_cp1252(c) != '?') {
+            continue;
+        }
+        // Invalid bytes are named by the replacement character, never copied into the text.
+        const bool valid = c != 0xFFFD && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+        const std::string_view character =
+            valid ? utf8.substr(start, i - start) : std::string_view{"\xEF\xBF\xBD"};
+        if (found.find(character) == std::string::npos) {
+            found += character;
+        }
+    }
+    return found;
+}
+
 } // namespace quillmark

@@ -146,14 +146,14 @@ void Form4::open_button() {
 }
 
 void Form4::create_class() {
-    const QString name = ui::inputbox(
+    const QString name = ui::class_text_inputbox(
         QStringLiteral(
             "     Please enter a name for your new class. (Example: 'English - Period 1')"),
         {}, this);
     if (name.isEmpty()) {
         return;
     }
-    const QString teacher = ui::inputbox(
+    const QString teacher = ui::class_text_inputbox(
         QStringLiteral("     Please enter your name as you would like it to appear on reports for "
                        "this class. You can modify this at a later time."),
         {}, this);
@@ -190,7 +190,7 @@ void Form4::rename_class() {
         return;
     }
     const QString answer =
-        ui::inputbox(QStringLiteral("Rename Class?"), ui::to_qstring(*file), this);
+        ui::class_text_inputbox(QStringLiteral("Rename Class?"), ui::to_qstring(*file), this);
     if (answer.isEmpty()) {
         return;
     }

@@ -76,6 +76,10 @@ void Form3::pok() {
         Text2->setFocus();
         return;
     }
+    // A removed assignment keeps no notes, so they need the check only with a title.
+    if (!ui::check_storable(*Text1) || (!Text1->text().isEmpty() && !ui::check_storable(*text3))) {
+        return;
+    }
 
     const std::int16_t a = slot();
     asg_title[a] = ui::from_qstring(Text1->text());

@@ -96,10 +96,10 @@ void Form1::print_report(std::int16_t kind) {
 }
 
 void Form1::chinstruct() {
-    const QString answer =
-        ui::inputbox(QStringLiteral("     Please enter your name as you would like it to appear "
-                                    "on reports for this class:"),
-                     ui::to_qstring(instructor), this);
+    const QString answer = ui::class_text_inputbox(
+        QStringLiteral("     Please enter your name as you would like it to appear "
+                       "on reports for this class:"),
+        ui::to_qstring(instructor), this);
     if (!answer.isEmpty()) {
         instructor = ui::from_qstring(answer);
     }

@@ -82,6 +82,14 @@ void Form2::pok() {
                    this);
         return;
     }
+    // A removed student keeps none of the boxes' texts, so only a kept one needs the check.
+    if (!all_empty) {
+        for (QLineEdit* box : {Text1, Text2, text3, Text4, Text5, Text6}) {
+            if (!ui::check_storable(*box)) {
+                return;
+            }
+        }
+    }
 
     student_rec& student = students[slot()];
     student.first_name = ui::from_qstring(Text1->text());

@@ -46,9 +46,12 @@ bool assignment_selected() {
            assignment_used(selected_assignment);
 }
 
+// The characters the assignment panel gives a percentage.
+constexpr std::size_t panel_width = 6;
+
 // A percentage as the assignment panel shows it, without the sign's blank.
 QString panel_percentage(double percent) {
-    return ui::to_qstring(cut_text(number_text(percent), 6)).trimmed();
+    return ui::to_qstring(cut_text(number_text(percent), panel_width)).trimmed();
 }
 
 } // namespace
@@ -95,6 +98,7 @@ Form5::Form5(ui::Hub& gradebook)
     Label1->setFrameShape(QFrame::Panel);
     Label1->setFrameShadow(QFrame::Sunken);
     Label1->setMargin(2);
+    ui::set_colors(*Label1, Qt::black, Qt::white);
 
     Command1 = ui::add_button(*this, QStringLiteral("Command1"), QStringLiteral("Apply Curve"),
                               ui::twips_rect(1800, 3420, 1575, 375));
@@ -129,7 +133,9 @@ void Form5::apply_curve() {
             return;
         }
         const double current = assignment_average(selected_assignment) * 100;
-        if (*target < current) {
+        // The teacher sees the average as the panel shows it; a target equal to that is no
+        // lowering, whatever digits lie beyond the shown ones.
+        if (*target < leading_number(cut_text(number_text(current), panel_width))) {
             tell(QStringLiteral("The class average on this assignment is already ") +
                      panel_percentage(current) +
                      QStringLiteral("%. A Mean Score Curve never lowers scores."),

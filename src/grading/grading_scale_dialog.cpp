@@ -51,7 +51,6 @@ Form6::Form6(ui::Hub& gradebook)
         Label1[i] = ui::add_label(*this, ui::indexed_name("Label1", i),
                                   QString::fromLatin1(band_captions[i]),
                                   ui::twips_rect(240, top, 495, row_height));
-        Label1[i]->setFont(ui::sans_serif(9.75, true));
         ui::set_colors(*Label1[i], i == 12 ? Qt::red : Qt::white, ui::assignment_orange);
         if (i == 12) {
             Text1 = ui::add_box(*this, QStringLiteral("Text1"), 3,

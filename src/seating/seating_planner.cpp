@@ -151,6 +151,12 @@ Form10::Form10(ui::Hub& hub)
                         ui::twips_rect(60 + 1200 * column, 1560 + 360 * row, 855, 255));
         desk->setTextMargins(0, 0, 0, 0);
         paint_desk(*desk, true);
+        // A longer name once shown must not leave the desk taking more than can be typed.
+        connect(desk, &QLineEdit::textChanged, desk, [desk](const QString& text) {
+            if (text.size() <= typed_length) {
+                desk->setMaxLength(typed_length);
+            }
+        });
         connect(new ui::ClickWatcher{*desk}, &ui::ClickWatcher::double_clicked, this,
                 [this, i] { toggle_desk(i); });
         Text1[i] = desk;
@@ -228,6 +234,12 @@ void Form10::toggle_desk(int i) {
 }
 
 void Form10::save() {
+    for (QLineEdit* desk : Text1) {
+        // An absent desk's text is never saved, so it needs no check.
+        if (is_present(*desk) && !ui::check_storable(*desk)) {
+            return;
+        }
+    }
     if (const Result saved = save_chart(current_desks()); !saved) {
         ui::msgbox(ui::to_qstring(saved.message()), ui::Icon::error, ui::Buttons::ok, this);
         return;

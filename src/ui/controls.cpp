@@ -1,6 +1,8 @@
 #include "ui/controls.h"
 
+#include "ui/dialogs.h"
 #include "ui/layout.h"
+#include "ui/text.h"
 
 #include <algorithm>
 
@@ -64,6 +66,22 @@ void fill_box(QLineEdit& box, const QString& text) {
 void focus_whole(QLineEdit& box) {
     box.setFocus(Qt::TabFocusReason);
     box.selectAll();
+}
+
+void mask_with_asterisks(QLineEdit& box) {
+    box.setEchoMode(QLineEdit::Password);
+    // The style's own mask is a dot on most desktops.
+    box.setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+}
+
+bool check_storable(QLineEdit& box) {
+    const QString refusal = unstorable_message(box.text());
+    if (refusal.isEmpty()) {
+        return true;
+    }
+    msgbox(refusal, Icon::exclamation, Buttons::ok, box.window());
+    box.setFocus();
+    return false;
 }
 
 void set_tab_order(std::initializer_list<QWidget*> widgets) {

@@ -37,6 +37,13 @@ void fill_box(QLineEdit& box, const QString& text);
 // Gives box the focus with its whole text selected, as Tab does, so that typing replaces it.
 void focus_whole(QLineEdit& box);
 
+// Shows a password typed into box as a row of "*", one per character.
+void mask_with_asterisks(QLineEdit& box);
+
+// True when the class file can store the box's text. Otherwise a message names the characters
+// it cannot store and the box gets the focus, its text kept for correction.
+bool check_storable(QLineEdit& box);
+
 // Tab moves through the widgets in the order given.
 void set_tab_order(std::initializer_list<QWidget*> widgets);
 

@@ -1,8 +1,12 @@
 #include "ui/dialogs.h"
 
+#include "ui/controls.h"
+#include "ui/text.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
@@ -33,10 +37,22 @@ QString ask(const QString& prompt, const QString& default_answer, QLineEdit::Ech
     if (installed_handler != nullptr) {
         return installed_handler->input(prompt, default_answer);
     }
-    bool accepted = false;
-    QString answer =
-        QInputDialog::getText(parent, program_title, prompt, echo, default_answer, &accepted);
-    return accepted ? answer : QString{};
+    QInputDialog box{parent};
+    box.setWindowTitle(program_title);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setLabelText(prompt);
+    box.setTextEchoMode(echo);
+    box.setTextValue(default_answer);
+    // Prompts name classes and people, which must never be read as markup.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        label->setTextFormat(Qt::PlainText);
+    }
+    if (echo == QLineEdit::Password) {
+        for (QLineEdit* line : box.findChildren<QLineEdit*>()) {
+            mask_with_asterisks(*line);
+        }
+    }
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString{};
 }
 
 } // namespace
@@ -48,6 +64,7 @@ Answer msgbox(const QString& text, Icon icon, Buttons buttons, QWidget* parent) 
     QMessageBox box{
         message_icon(icon), program_title, text,
         buttons == Buttons::yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent};
+    box.setTextFormat(Qt::PlainText);
     const int pressed = box.exec();
     if (buttons == Buttons::ok) {
         return Answer::ok;
@@ -57,6 +74,16 @@ Answer msgbox(const QString& text, Icon icon, Buttons buttons, QWidget* parent) 
 
 QString inputbox(const QString& prompt, const QString& default_answer, QWidget* parent) {
     return ask(prompt, default_answer, QLineEdit::Normal, parent);
+}
+
+QString class_text_inputbox(const QString& prompt, const QString& default_answer, QWidget* parent) {
+    QString answer = inputbox(prompt, default_answer, parent);
+    for (QString refusal = unstorable_message(answer); !refusal.isEmpty();
+         refusal = unstorable_message(answer)) {
+        msgbox(refusal, Icon::exclamation, Buttons::ok, parent);
+        answer = inputbox(prompt, answer, parent);
+    }
+    return answer;
 }
 
 QString password_inputbox(const QString& prompt, QWidget* parent) {

@@ -11,13 +11,19 @@ enum class Icon { none, information, exclamation, error };
 enum class Buttons { ok, yes_no };
 enum class Answer { ok, yes, no };
 
-// A message box titled "Quillmark"; returns the button pressed.
+// A message box titled "Quillmark", its text shown as plain text; returns the button pressed.
 Answer msgbox(const QString& text, Icon icon = Icon::none, Buttons buttons = Buttons::ok,
               QWidget* parent = nullptr);
 
 // An input box titled "Quillmark"; returns the text typed, or the empty text when cancelled.
 QString inputbox(const QString& prompt, const QString& default_answer = {},
                  QWidget* parent = nullptr);
+
+// An input box for text that goes into a class or chart file: an answer holding characters the
+// file cannot store is refused with a message naming them, and the box comes back holding it
+// for correction. Returns as inputbox does.
+QString class_text_inputbox(const QString& prompt, const QString& default_answer = {},
+                            QWidget* parent = nullptr);
 
 // An input box like the one above that shows each typed character as "*". A dialog handler
 // answers it through its input().

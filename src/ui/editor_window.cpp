@@ -15,7 +15,7 @@ EditorWindow::EditorWindow(Hub& hub, const QString& name, const QString& title, 
     setWindowTitle(title);
     setFixedSize(twips(width), twips(height));
     setFont(sans_serif());
-    set_background(*this, assignment_orange);
+    set_window_background(*this, assignment_orange);
 }
 
 void EditorWindow::center() {

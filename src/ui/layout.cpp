@@ -37,4 +37,11 @@ void set_background(QWidget& widget, const QColor& color) {
     widget.setAutoFillBackground(true);
 }
 
+void set_window_background(QWidget& window, const QColor& color) {
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, color);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+}
+
 } // namespace quillmark::ui

@@ -29,4 +29,8 @@ void center(QWidget& window);
 // Background colour of a widget that paints its own background.
 void set_background(QWidget& widget, const QColor& color);
 
+// Background colour of a window alone: the boxes, lists and switches on it keep their own
+// white, which a palette set on the window would otherwise hand down to them.
+void set_window_background(QWidget& window, const QColor& color);
+
 } // namespace quillmark::ui

@@ -25,4 +25,14 @@ std::string from_qstring(const QString& text) {
     return cp1252;
 }
 
+QString unstorable_message(const QString& text) {
+    const std::string unstorable = cp1252_unstorable(text.toStdString());
+    if (unstorable.empty()) {
+        return {};
+    }
+    return QStringLiteral("The class file cannot store the characters \"%1\". Please type them "
+                          "without accents or other marks.")
+        .arg(QString::fromStdString(unstorable));
+}
+
 } // namespace quillmark::ui

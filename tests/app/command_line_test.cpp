@@ -1,8 +1,12 @@
 #include "classdata/command_line.h"
+#include "classdata/resources.h"
+#include "gradebook/help_texts.h"
 #include "support/class_fixture.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace quillmark {
@@ -41,8 +45,21 @@ TEST_F(ProgramTest, AnUnknownOptionEndsItWithTheUsageLineBeforeAnything) {
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_EQ(read_file("errors.txt"), std::string{usage_line} + "\n");
+    EXPECT_EQ(read_file("errors.txt"), "usage: quillmark [--folder DIR]\n");
     EXPECT_FALSE(std::filesystem::exists(folder() / "Quillmark"));
+}
+
+TEST(ProgramResources, ThePrioritySupportPageIsBesideTheProgramAndSpeaksOfIt) {
+    const std::filesystem::path page =
+        find_resource("support.html", std::filesystem::path{QUILLMARK_EXECUTABLE}.parent_path());
+    ASSERT_TRUE(std::filesystem::is_regular_file(page)) << page;
+    std::ostringstream text;
+    text << std::ifstream{page}.rdbuf();
+    EXPECT_NE(std::string::npos, text.str().find("<title>Quillmark Support</title>"));
+    // Our page explains our own Help menu, entry by entry.
+    for (const HelpEntry& entry : help_entries()) {
+        EXPECT_NE(std::string::npos, text.str().find(entry.caption)) << entry.caption;
+    }
 }
 
 } // namespace

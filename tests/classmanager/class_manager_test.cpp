@@ -153,9 +153,28 @@ TEST_F(ClassManagerTest, RefusalsAndCancelsLeaveEveryFileAsItWas) {
         .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"))
         .expect_message(clash, Answer::ok, Icon::error);
     click("Image6");
+    // Names the class file cannot store are refused and asked for again, until Cancel.
+    const QString lodz = QStringLiteral("\u0141\u00f3d\u017a");
+    const QString cannot_store =
+        QStringLiteral("The class file cannot store the characters \"\u0141\u017a\". Please type "
+                       "them without accents or other marks.");
+    dialogs.expect_input(create_prompt, lodz)
+        .expect_message(cannot_store)
+        .expect_input(create_prompt, QString{}, lodz);
+    click("Image6");
+    dialogs.expect_input(create_prompt, QStringLiteral("Period 3"))
+        .expect_input(instructor_prompt, lodz)
+        .expect_message(cannot_store)
+        .expect_input(instructor_prompt, QString{}, lodz);
+    click("Image6");
     select(QStringLiteral("Algebra.cls"));
     dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("period 1"))
         .expect_message(clash, Answer::ok, Icon::error);
+    click("Image4");
+    select(QStringLiteral("Algebra.cls"));
+    dialogs.expect_input(QStringLiteral("Rename Class?"), lodz)
+        .expect_message(cannot_store)
+        .expect_input(QStringLiteral("Rename Class?"), QString{}, lodz);
     click("Image4");
     EXPECT_EQ(nullptr, testing::shown_window("Form1"));
     EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls"}), listed());

@@ -130,5 +130,45 @@ TEST_F(SeatingPlannerTest, AFailedSaveIsReportedAndThePlannerStaysAsItWas) {
     EXPECT_EQ(empty_desks(5) + "Kim\r\n1\r\n" + empty_desks(66), read_file("Algebra.chart"));
 }
 
+TEST_F(SeatingPlannerTest, LongNamesFromAPlanAreSavedWholeAndAClearedDeskTakesTenAgain) {
+    students[0].first_name = "Bartholomew";
+    students[1].first_name = "Christabella";
+    students[2].first_name = "Maximiliana";
+    open_planner();
+    click("Label4");
+    EXPECT_EQ(QStringLiteral("Christabella a."), desk(0).text());
+    EXPECT_EQ(QStringLiteral("Maximiliana B."), desk(1).text());
+    EXPECT_EQ(QStringLiteral("Bartholomew S."), desk(2).text());
+
+    // Emptied by a double-click there and back, or typed over, a desk takes 10 characters.
+    double_click(1);
+    double_click(1);
+    type(1, QStringLiteral("Jacqueline Lee"));
+    desk(2).selectAll();
+    type(2, QStringLiteral("Christopher"));
+    EXPECT_EQ(QStringLiteral("Jacqueline"), desk(1).text());
+    EXPECT_EQ(QStringLiteral("Christophe"), desk(2).text());
+
+    // Text the chart file cannot store is refused on the desk that holds it.
+    desk(5).setText(QStringLiteral("\u0141ukasz"));
+    dialogs.expect_message(
+        QStringLiteral("The class file cannot store the characters \"\u0141\". Please type them "
+                       "without accents or other marks."));
+    click("Command1");
+    dialogs.verify();
+    EXPECT_FALSE(handed_back());
+    EXPECT_EQ(&desk(5), planner->focusWidget());
+    EXPECT_EQ("", read_file("Algebra.chart"));
+    // An absent desk's text is never saved, whatever it holds.
+    double_click(5);
+    desk(5).setText(QStringLiteral("\u0141ukasz"));
+
+    click("Command1");
+    EXPECT_TRUE(handed_back());
+    EXPECT_EQ("Christabella a.\r\n1\r\nJacqueline\r\n1\r\nChristophe\r\n1\r\n" + empty_desks(2) +
+                  "\r\n0\r\n" + empty_desks(66),
+              read_file("Algebra.chart"));
+}
+
 } // namespace
 } // namespace quillmark::testing

@@ -72,6 +72,16 @@ TEST_F(SeatingTest, RandomPlanShufflesWholeRecordsAndClearsFromWhereItStopped) {
         shuffle_students();
     }
     EXPECT_EQ((std::vector<std::string>{"0F0l00", "1F1l11", "2F2l22"}), records(3));
+    // From a last slot of 3 on, the class is.
+    add_students(4);
+    const std::vector<std::string> four = records(4);
+    bool moved = false;
+    for (int round = 0; round < 20 && !moved; ++round) {
+        shuffle_students();
+        moved = records(4) != four;
+    }
+    EXPECT_TRUE(moved);
+    EXPECT_TRUE(std::ranges::is_permutation(four, records(4)));
 
     add_students(30);
     random_generator().seed(7);
