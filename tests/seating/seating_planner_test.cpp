@@ -156,7 +156,7 @@ TEST_F(SeatingPlannerTest, LongNamesFromAPlanAreSavedWholeAndAClearedDeskTakesTe
                        "without accents or other marks."));
     click("Command1");
     dialogs.verify();
-    EXPECT_FALSE(handed_back());
+    ASSERT_FALSE(handed_back());
     EXPECT_EQ(&desk(5), planner->focusWidget());
     EXPECT_EQ("", read_file("Algebra.chart"));
     // An absent desk's text is never saved, whatever it holds.
