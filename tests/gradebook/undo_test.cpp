@@ -2,6 +2,7 @@
 #include "grid_fixture.h"
 #include "ui/image_button.h"
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -165,10 +166,33 @@ TEST_F(UndoTest, TheTypingIntoOneBoxIsOneStepUntilTheFocusLeaves) {
     EXPECT_EQ(excused, students[0].scores[1]);
     EXPECT_EQ(QStringLiteral("E"), score_box(1).text());
 
+    // Each box visited is a step of its own, and so is typing cut short by another step.
+    type_score(0, QStringLiteral("5"));
+    QTest::keyClick(&score_box(0), Qt::Key_Return);
+    QTest::keyClicks(&score_box(10), QStringLiteral("3"));
+    dialogs.expect_input(instructor_prompt, QStringLiteral("Dr. Lee"));
+    trigger("chinstruct");
+    QTest::keyClicks(&score_box(10), QStringLiteral("4"));
+    click(QStringLiteral("Text1(0)"));
+    for (const char* step : {"Score of Bo Adams on 'Quiz 3'", "Instructor Name",
+                             "Score of Bo Adams on 'Quiz 3'", "Score of Ann Lee on 'Quiz 3'"}) {
+        EXPECT_EQ(QStringLiteral("Undo ") + QLatin1String{step}, entry("undo").text());
+        trigger("undo");
+    }
+    EXPECT_EQ((std::array<std::int16_t, 2>{18, 12}),
+              (std::array<std::int16_t, 2>{students[0].scores[0], students[1].scores[0]}));
+    trigger("redo");
+    trigger("redo");
+    trigger("redo");
+    EXPECT_EQ(3, students[1].scores[0]);
+    EXPECT_EQ("Dr. Lee", instructor);
+    trigger("redo");
+
     // A visit that stores the score it found is no step.
     type_score(20, QStringLiteral("E"));
     click(QStringLiteral("Text1(0)"));
-    EXPECT_EQ(QStringLiteral("Redo Score of Ann Lee on 'Essay 1'"), entry("redo").text());
+    EXPECT_EQ(QStringLiteral("Undo Score of Bo Adams on 'Quiz 3'"), entry("undo").text());
+    EXPECT_FALSE(entry("redo").isEnabled());
 }
 
 TEST_F(UndoTest, CtrlZTakesBackTheTypingInTheBoxFirstThenTheClassSteps) {
