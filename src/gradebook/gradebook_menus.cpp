@@ -3,6 +3,8 @@
 #include "classdata/resources.h"
 #include "gradebook/gradebook_window.h"
 #include "gradebook/help_texts.h"
+#include "gradebook/score_box.h"
+#include "gradebook/step_captions.h"
 #include "grading/categories_window.h"
 #include "grading/curve_wizard.h"
 #include "grading/grading_scale_dialog.h"
@@ -53,6 +55,17 @@ void Form1::build_menus() {
     QAction* leave = add_entry(*file, "exit", QStringLiteral("Exit"), [this] { exit(); });
     leave->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_E});
 
+    QMenu* edit = menus->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("edit"));
+    undo_entry = add_entry(*edit, "undo", QStringLiteral("Undo"), [this] { undo(); });
+    undo_entry->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_Z});
+    redo_entry = add_entry(*edit, "redo", QStringLiteral("Redo"), [this] { redo(); });
+    redo_entry->setShortcuts({QKeySequence{Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z},
+                              QKeySequence{Qt::CTRL | Qt::Key_Y}});
+    // The captions name the typing into a score box only once it is a step of its own.
+    connect(edit, &QMenu::aboutToShow, this, [this] { settle_typing(); });
+    show_history();
+
     QMenu* setup = menus->addMenu(QStringLiteral("Setup"));
     setup->setObjectName(QStringLiteral("setup"));
     add_entry(*setup, "chinstruct", QStringLiteral("Change Instructor Name..."),
@@ -78,10 +91,14 @@ void Form1::build_menus() {
         ui::msgbox(ui::to_qstring(about_text), ui::Icon::none, ui::Buttons::ok, this);
     });
 
-    auto* menu_keys =
-        new ui::MenuKeysFirst{{return_to_manager->shortcut(), leave->shortcut()}, this};
+    // A score box decides itself whether its own typing takes the Edit menu's keys.
+    const QList<QKeySequence> file_keys{return_to_manager->shortcut(), leave->shortcut()};
+    auto* menu_keys = new ui::MenuKeysFirst{file_keys, this};
+    auto* all_menu_keys =
+        new ui::MenuKeysFirst{file_keys + undo_entry->shortcuts() + redo_entry->shortcuts(), this};
     for (QWidget* control : client->findChildren<QWidget*>()) {
-        control->installEventFilter(menu_keys);
+        control->installEventFilter(qobject_cast<ScoreBox*>(control) != nullptr ? menu_keys
+                                                                                : all_menu_keys);
     }
 
     for (int idx = 0; idx < 4; ++idx) {
@@ -96,12 +113,14 @@ void Form1::print_report(std::int16_t kind) {
 }
 
 void Form1::chinstruct() {
+    const ClassSnapshot before = before_step();
     const QString answer = ui::class_text_inputbox(
         QStringLiteral("     Please enter your name as you would like it to appear "
                        "on reports for this class:"),
         ui::to_qstring(instructor), this);
     if (!answer.isEmpty()) {
         instructor = ui::from_qstring(answer);
+        record_step(instructor_step, before);
     }
 }
 
@@ -110,8 +129,13 @@ void Form1::changepw() {
 }
 
 void Form1::gradingscale() {
+    ClassSnapshot before = before_step();
     hide();
-    (new Form6{*this})->load();
+    auto* dialog = new Form6{*this};
+    // Its switches take effect at once, so even Cancel may leave a change to record.
+    record_when_closed(*dialog, std::move(before),
+                       [](const ClassSnapshot&) { return std::string{grading_scale_step}; });
+    dialog->load();
 }
 
 void Form1::categories() {
@@ -131,9 +155,16 @@ void Form1::uwindow(int idx) {
         open_seating_planner();
         break;
 
-    case 1:
-        open_curve_wizard(*this);
+    case 1: {
+        ClassSnapshot before = before_step();
+        const std::int16_t assignment = selected_assignment;
+        if (Form5* wizard = open_curve_wizard(*this)) {
+            record_when_closed(*wizard, std::move(before), [assignment](const ClassSnapshot&) {
+                return curve_step(assignment);
+            });
+        }
         break;
+    }
 
     case 2:
         emit console_lock_requested();

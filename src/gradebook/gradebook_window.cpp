@@ -4,6 +4,7 @@
 #include "classdata/program_folder.h"
 #include "gradebook/assignment_editor.h"
 #include "gradebook/score_box.h"
+#include "gradebook/step_captions.h"
 #include "gradebook/student_editor.h"
 #include "grading/ordering.h"
 #include "ui/click_watcher.h"
@@ -42,13 +43,6 @@ QLabel* make_number_label(QWidget& client, const QString& name, const QRect& are
     label->setAlignment(Qt::AlignCenter);
     label->setFont(ui::sans_serif(9.75, true));
     return label;
-}
-
-// The gradebook hides behind the editor until it closes.
-template <typename Editor> void open_editor(Form1& gradebook, int slot) {
-    edit_slot = static_cast<std::int16_t>(slot);
-    gradebook.hide();
-    (new Editor{gradebook})->load();
 }
 
 // Writes only what differs, so repaints leave unchanged controls alone.
@@ -148,7 +142,7 @@ void Form1::build_grid() {
                 [this, i] { a_analysis(static_cast<std::int16_t>(left_assignment + i)); });
         connect(title_mouse, &ui::ClickWatcher::hovered, this, [this, i] { show_notes(i); });
         connect(title_mouse, &ui::ClickWatcher::double_clicked, this,
-                [this, i] { open_editor<Form3>(*this, i); });
+                [this, i] { open_assignment_editor(i); });
 
         Label17[i] = ui::add_label(*client, ui::indexed_name("Label17", i), {},
                                    ui::twips_rect(left, 765, 975, 255));
@@ -169,7 +163,7 @@ void Form1::build_grid() {
         connect(name_mouse, &ui::ClickWatcher::hovered, this,
                 [this, i] { show_student_details(i); });
         connect(name_mouse, &ui::ClickWatcher::double_clicked, this,
-                [this, i] { open_editor<Form2>(*this, i); });
+                [this, i] { open_student_editor(i); });
 
         Label10[i] = make_number_label(*client, ui::indexed_name("Label10", i),
                                        ui::twips_rect(30, top, 315, 285));
@@ -182,6 +176,7 @@ void Form1::build_grid() {
         Text1[k] = box;
         connect(box, &ScoreBox::enter_pressed, this, [this, box] { enter_in_score_box(*box); });
         connect(box, &ScoreBox::focus_lost, this, [this, box] { score_box_left(*box); });
+        connect(box, &ScoreBox::score_changing, this, [this, box] { typing_started(*box); });
         connect(new ui::ClickWatcher{*box}, &ui::ClickWatcher::clicked, this,
                 [this, box] { score_box_clicked(*box); });
     }
@@ -228,14 +223,10 @@ void Form1::build_grid() {
                               ui::twips_rect(390, 750, 615, 255));
     Command3 = ui::add_button(*client, QStringLiteral("Command3"), QStringLiteral("1...N"),
                               ui::twips_rect(1050, 750, 615, 255));
-    connect(Command2, &QPushButton::clicked, this, [this] {
-        sort_by_name();
-        render_data();
-    });
-    connect(Command3, &QPushButton::clicked, this, [this] {
-        sort_by_average();
-        render_data();
-    });
+    connect(Command2, &QPushButton::clicked, this,
+            [this] { sort_students(sort_by_name, sort_by_name_step); });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { sort_students(sort_by_average, sort_by_average_step); });
 }
 
 void Form1::build_toolbox() {
@@ -355,6 +346,7 @@ void Form1::score_box_clicked(const ScoreBox& box) {
 }
 
 void Form1::score_box_left(const ScoreBox& box) {
+    settle_typing();
     if (box.defined()) {
         a_analysis(box.assignment());
         s_analysis(box.student());
@@ -366,6 +358,38 @@ void Form1::enter_in_score_box(const ScoreBox& box) {
     // Down the column; from the bottom row back to its top.
     const int k = box.index();
     Text1[k >= 90 ? k - 90 : k + 10]->setFocus();
+}
+
+// The gradebook hides behind an editor until it closes.
+void Form1::open_student_editor(int row) {
+    ClassSnapshot before = before_step();
+    const auto slot = static_cast<std::int16_t>(top_student + row);
+    edit_slot = static_cast<std::int16_t>(row);
+    hide();
+    auto* editor = new Form2{*this};
+    record_when_closed(*editor, std::move(before), [slot](const ClassSnapshot& was) {
+        return student_step(was.students[slot], students[slot]);
+    });
+    editor->load();
+}
+
+void Form1::open_assignment_editor(int column) {
+    ClassSnapshot before = before_step();
+    const auto slot = static_cast<std::int16_t>(left_assignment + column);
+    edit_slot = static_cast<std::int16_t>(column);
+    hide();
+    auto* editor = new Form3{*this};
+    record_when_closed(*editor, std::move(before), [slot](const ClassSnapshot& was) {
+        return assignment_step(was.asg_title[slot], asg_title[slot]);
+    });
+    editor->load();
+}
+
+void Form1::sort_students(void (*sort)(), const char* caption) {
+    const ClassSnapshot before = before_step();
+    sort();
+    record_step(caption, before);
+    render_data();
 }
 
 void Form1::show_notes(int column) {

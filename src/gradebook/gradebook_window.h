@@ -1,13 +1,18 @@
 #pragma once
 
+#include "gradebook/class_history.h"
 #include "grading/analysis_panels.h"
 #include "ui/hub.h"
 #include "ui/image_button.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -20,6 +25,10 @@ class QUrl;
 namespace quillmark {
 
 class ScoreBox;
+
+namespace ui {
+class EditorWindow;
+}
 
 // The gradebook window: the grid over the open class, its panels and its commands. All its
 // controls lie on one child widget, "client", of the fixed client size, so a menu bar can go
@@ -44,6 +53,12 @@ public:
     // The timer's tick: saves the class, then refreshes the class panel, each under a title
     // that asks the teacher to wait. A failed save is reported once until a save succeeds.
     void autosave();
+
+    // Edit menu: takes back the last step of the class history, or makes the next step taken
+    // back again, and shows the class as it then is. The typing into the score box being left
+    // is a step of its own first.
+    void undo();
+    void redo();
 
     // File menu: the print dialog for one kind of report; back to the class manager, or out of
     // the program, both saving the class.
@@ -87,6 +102,22 @@ private:
     void show_student_details(int row);
     void show_class_title();
 
+    void open_student_editor(int row);
+    void open_assignment_editor(int column);
+    void sort_students(void (*sort)(), const char* caption);
+
+    // Every change to the class is a step of the history: the class is captured before it
+    // (after the typing into a score box is made a step of its own) and the step recorded
+    // after it; a window that changes the class is recorded when it closes.
+    ClassSnapshot before_step();
+    void record_step(const std::string& caption, const ClassSnapshot& before);
+    void record_when_closed(ui::EditorWindow& window, ClassSnapshot before,
+                            std::function<std::string(const ClassSnapshot&)> caption);
+    void typing_started(const ScoreBox& box);
+    void settle_typing();
+    void show_history();
+    void show_undone_class();
+
     QWidget* client = nullptr;
     ui::ImageButton* Image1 = nullptr;
     std::array<QPlainTextEdit*, 10> Text2{};
@@ -109,6 +140,14 @@ private:
     QTimer* Timer1 = nullptr;
     bool save_failure_reported = false;
     bool saved_for_close = false;
+
+    ClassHistory history;
+    // The class before the typing into one score box, and that box's cell.
+    std::optional<ClassSnapshot> typing_before;
+    std::int16_t typing_student = 0;
+    std::int16_t typing_assignment = 0;
+    QAction* undo_entry = nullptr;
+    QAction* redo_entry = nullptr;
 };
 
 } // namespace quillmark

@@ -54,6 +54,20 @@ std::optional<std::int16_t> score_of(const QString& text) {
     return round_to_int16(*number);
 }
 
+enum class HistoryKey { none, undo, redo };
+
+HistoryKey history_key(const QKeyEvent& key) {
+    const QKeyCombination pressed = key.keyCombination();
+    if (pressed == (Qt::CTRL | Qt::Key_Z)) {
+        return HistoryKey::undo;
+    }
+    if (pressed == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z) ||
+        pressed == (Qt::CTRL | Qt::Key_Y)) {
+        return HistoryKey::redo;
+    }
+    return HistoryKey::none;
+}
+
 } // namespace
 
 ScoreBox::ScoreBox(int index, QWidget* parent)
@@ -90,6 +104,23 @@ void ScoreBox::render() {
         return;
     }
     setText(score_text(students[student()].scores[assignment()]));
+}
+
+bool ScoreBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claiming the key keeps it from the menu's shortcut and brings it to keyPressEvent.
+        switch (history_key(*static_cast<QKeyEvent*>(event))) {
+        case HistoryKey::undo:
+            event->setAccepted(isUndoAvailable());
+            return true;
+        case HistoryKey::redo:
+            event->setAccepted(isRedoAvailable());
+            return true;
+        case HistoryKey::none:
+            break;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void ScoreBox::focusInEvent(QFocusEvent* event) {
@@ -131,6 +162,20 @@ void ScoreBox::keyPressEvent(QKeyEvent* event) {
         emit enter_pressed();
         return;
     }
+    // Each platform binds its own keys to a text box's undo and redo; these are the ones the
+    // menu shows.
+    switch (history_key(*event)) {
+    case HistoryKey::undo:
+        event->accept();
+        undo();
+        return;
+    case HistoryKey::redo:
+        event->accept();
+        redo();
+        return;
+    case HistoryKey::none:
+        break;
+    }
     QLineEdit::keyPressEvent(event);
 }
 
@@ -142,7 +187,7 @@ void ScoreBox::store_text() {
     }
     if (typed == excused_text) {
         set_text_color(Qt::blue);
-        students[student()].scores[assignment()] = excused;
+        store(excused);
         return;
     }
     set_text_color(typed == QStringLiteral("0") ? Qt::red : Qt::black);
@@ -155,7 +200,15 @@ void ScoreBox::store_text() {
         setFocus();
         return;
     }
-    students[student()].scores[assignment()] = *score;
+    store(*score);
+}
+
+void ScoreBox::store(std::int16_t score) {
+    std::int16_t& stored = students[student()].scores[assignment()];
+    if (stored != score) {
+        emit score_changing();
+        stored = score;
+    }
 }
 
 void ScoreBox::set_text_color(const QColor& color) {

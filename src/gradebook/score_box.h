@@ -11,7 +11,9 @@ namespace quillmark {
 // text, typed or written by the repaint, is checked and stored into that score at once: "E"
 // stores the excused mark, a number is rounded to a whole one, an empty box stores nothing,
 // and anything else is refused with a message and emptied. Typing stops at four characters; a
-// longer stored score still shows whole.
+// longer stored score still shows whole. Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y take back and make
+// again the box's own typing while it has some to take back (the repaint leaves it none); then
+// the keys are the Edit menu's.
 class ScoreBox : public QLineEdit {
     Q_OBJECT
 
@@ -32,11 +34,14 @@ public:
 
 signals:
     void enter_pressed();
+    // The typing is about to store a score different from the cell's.
+    void score_changing();
     // The focus went to another control of the program (not to a message box or another
     // application).
     void focus_lost();
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,6 +50,7 @@ protected:
 
 private:
     void store_text();
+    void store(std::int16_t score);
     void set_text_color(const QColor& color);
 
     int index_;

@@ -178,14 +178,16 @@ std::optional<double> Form5::read_number(QLineEdit& box) {
     return std::nullopt;
 }
 
-void open_curve_wizard(ui::Hub& gradebook) {
+Form5* open_curve_wizard(ui::Hub& gradebook) {
     if (!assignment_selected()) {
         tell(QStringLiteral("Please select an assignment first: click its title in the gradebook."),
              &gradebook);
-        return;
+        return nullptr;
     }
     gradebook.hide();
-    (new Form5{gradebook})->load();
+    auto* wizard = new Form5{gradebook};
+    wizard->load();
+    return wizard;
 }
 
 } // namespace quillmark

@@ -47,7 +47,8 @@ private:
 };
 
 // Hides the gradebook and opens the wizard on selected_assignment; when that slot holds no
-// assignment, asks the teacher to select one instead and leaves the gradebook shown.
-void open_curve_wizard(ui::Hub& gradebook);
+// assignment, asks the teacher to select one instead and leaves the gradebook shown. The wizard
+// opened, or nullptr.
+Form5* open_curve_wizard(ui::Hub& gradebook);
 
 } // namespace quillmark

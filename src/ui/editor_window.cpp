@@ -37,6 +37,7 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
         hub_->show();
     }
     QWidget::closeEvent(event);
+    emit closed();
 }
 
 } // namespace quillmark::ui

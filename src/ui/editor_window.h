@@ -18,6 +18,10 @@ class EditorWindow : public QWidget {
 public:
     void center();
 
+signals:
+    // The window closes, whether it stored its boxes or not.
+    void closed();
+
 protected:
     // width and height are the client size in twips.
     EditorWindow(Hub& hub, const QString& name, const QString& title, int width, int height);

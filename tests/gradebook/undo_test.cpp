@@ -1,0 +1,375 @@
+#include "classdata/class_data.h"
+#include "grid_fixture.h"
+#include "ui/image_button.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace quillmark::testing {
+namespace {
+
+const QString instructor_prompt = QStringLiteral(
+    "     Please enter your name as you would like it to appear on reports for this class:");
+
+// A gradebook over three students and two assignments, with excused marks, its box 0 (Ann Lee
+// on "Quiz 3") clicked so that the three panels show figures.
+class UndoTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        instructor = "T. Sample";
+        add_student(0, "Ann", "Lee", "1001");
+        add_student(1, "Bo", "Adams", "1002");
+        add_student(2, "Cy", "Zorn", "1003");
+        add_assignment(0, "Quiz 3", 20);
+        add_assignment(1, "Essay 1", 100);
+        students[0].scores = {18, excused};
+        students[1].scores = {12, 95};
+        students[2].scores = {excused, 70};
+        open_gradebook();
+        click(QStringLiteral("Text1(0)"));
+    }
+
+    // What the grid and the panels show now.
+    QStringList shown() const {
+        QStringList texts;
+        for (int i = 0; i < 10; ++i) {
+            texts << control<QLineEdit>(QStringLiteral("text3(%1)").arg(i)).text()
+                  << control<QPlainTextEdit>(QStringLiteral("Text2(%1)").arg(i)).toPlainText()
+                  << caption(QStringLiteral("Label17(%1)").arg(i));
+            for (int k = i * 10; k < i * 10 + 10; ++k) {
+                texts << score_box(k).text();
+            }
+        }
+        for (const char* label : {"Label18", "Label4", "Label12", "Label19", "Label5", "Label11",
+                                  "Label7", "Label13"}) {
+            texts << caption(QLatin1String{label});
+        }
+        for (int i = 0; i < 5; ++i) {
+            texts << caption(QStringLiteral("Label14(%1)").arg(i))
+                  << caption(QStringLiteral("Label16(%1)").arg(i));
+        }
+        return texts;
+    }
+    // The same with the panels first refreshed for the selected slots.
+    QStringList refreshed() const {
+        window_->s_analysis(selected_student);
+        window_->a_analysis(selected_assignment);
+        window_->c_analysis();
+        return shown();
+    }
+    // The class file the next tick writes.
+    std::string saved() const {
+        window_->autosave();
+        return read_file("Algebra.cls");
+    }
+    QAction& entry(const char* name) const { return control<QAction>(QLatin1String{name}); }
+
+    // Takes the step, which the Edit menu must name so; undoes it, which must show and save the
+    // class exactly as before it; and redoes it.
+    void check_step(const QString& step, const std::function<void()>& take) {
+        const QStringList before_shown = refreshed();
+        const std::string before_saved = saved();
+        take();
+        // The step's own clicks may have selected other slots for the panels.
+        selected_student = 0;
+        selected_assignment = 0;
+        const QStringList after_shown = refreshed();
+        const std::string after_saved = saved();
+        ASSERT_NE(before_saved, after_saved) << step.toStdString();
+        EXPECT_EQ("Undo " + step, entry("undo").text());
+
+        trigger("undo");
+        EXPECT_EQ(before_shown, shown()) << "undo " << step.toStdString();
+        EXPECT_EQ(before_saved, saved()) << "undo " << step.toStdString();
+        EXPECT_EQ("Redo " + step, entry("redo").text());
+        EXPECT_TRUE(entry("redo").isEnabled());
+
+        trigger("redo");
+        EXPECT_EQ(after_shown, shown()) << "redo " << step.toStdString();
+        EXPECT_EQ(after_saved, saved()) << "redo " << step.toStdString();
+        EXPECT_EQ("Undo " + step, entry("undo").text());
+        EXPECT_EQ(QStringLiteral("Redo"), entry("redo").text());
+        EXPECT_FALSE(entry("redo").isEnabled());
+    }
+
+    // Opens the window the gradebook opens on a double click of the control.
+    QWidget& double_click(const QString& control_name, const char* window) const {
+        QTest::mouseDClick(&control<QWidget>(control_name), Qt::LeftButton);
+        QWidget* opened = shown_window(window);
+        if (opened == nullptr) {
+            throw std::runtime_error{std::string{window} + " did not open"};
+        }
+        return *opened;
+    }
+    static void fill(QWidget& window, const char* box, const QString& text) {
+        window.findChild<QLineEdit*>(QLatin1String{box})->setText(text);
+    }
+    static void press(QWidget& window, const char* button) {
+        QTest::mouseClick(window.findChild<QAbstractButton*>(QLatin1String{button}),
+                          Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Clicks the box and types over its whole score.
+    void type_score(int box, const QString& keys) {
+        click(QStringLiteral("Text1(%1)").arg(box));
+        score_box(box).selectAll();
+        QTest::keyClicks(&score_box(box), keys);
+    }
+};
+
+TEST_F(UndoTest, TheEditMenuStartsEmptyAndNamesEachStepWithoutMnemonics) {
+    EXPECT_EQ(QStringLiteral("Undo"), entry("undo").text());
+    EXPECT_FALSE(entry("undo").isEnabled());
+    EXPECT_EQ(QStringLiteral("Redo"), entry("redo").text());
+    EXPECT_FALSE(entry("redo").isEnabled());
+
+    // An answer that changes nothing, and a Cancel, add no step.
+    dialogs.expect_input(instructor_prompt, QStringLiteral("T. Sample"));
+    trigger("chinstruct");
+    dialogs.expect_input(instructor_prompt, QString{});
+    trigger("chinstruct");
+    EXPECT_FALSE(entry("undo").isEnabled());
+
+    students[1].first_name = "Bo & Jo";
+    type_score(10, QStringLiteral("13"));
+    click(QStringLiteral("Text1(0)"));
+    EXPECT_EQ(QStringLiteral("Undo Score of Bo && Jo Adams on 'Quiz 3'"), entry("undo").text());
+    EXPECT_TRUE(entry("undo").isEnabled());
+}
+
+TEST_F(UndoTest, TheTypingIntoOneBoxIsOneStepUntilTheFocusLeaves) {
+    check_step(QStringLiteral("Score of Ann Lee on 'Quiz 3'"), [this] {
+        QTest::keyClicks(&score_box(0), QStringLiteral("1"));
+        QTest::keyClick(&score_box(0), Qt::Key_Backspace);
+        QTest::keyClicks(&score_box(0), QStringLiteral("E"));
+        QTest::keyClick(&score_box(0), Qt::Key_Backspace);
+        QTest::keyClicks(&score_box(0), QStringLiteral("17"));
+        QTest::keyClick(&score_box(0), Qt::Key_Return);
+    });
+    EXPECT_EQ(17, students[0].scores[0]);
+    trigger("undo");
+    EXPECT_EQ(18, students[0].scores[0]);
+    EXPECT_EQ(QStringLiteral("18"), score_box(0).text());
+    EXPECT_FALSE(entry("undo").isEnabled());
+
+    // Back to the excused mark, shown in the box the focus is in.
+    type_score(1, QStringLiteral("60"));
+    click(QStringLiteral("Text1(11)"));
+    trigger("undo");
+    EXPECT_EQ(excused, students[0].scores[1]);
+    EXPECT_EQ(QStringLiteral("E"), score_box(1).text());
+
+    // Each box visited is a step of its own, and so is typing cut short by another step.
+    type_score(0, QStringLiteral("5"));
+    QTest::keyClick(&score_box(0), Qt::Key_Return);
+    QTest::keyClicks(&score_box(10), QStringLiteral("3"));
+    dialogs.expect_input(instructor_prompt, QStringLiteral("Dr. Lee"));
+    trigger("chinstruct");
+    QTest::keyClicks(&score_box(10), QStringLiteral("4"));
+    click(QStringLiteral("Text1(0)"));
+    for (const char* step : {"Score of Bo Adams on 'Quiz 3'", "Instructor Name",
+                             "Score of Bo Adams on 'Quiz 3'", "Score of Ann Lee on 'Quiz 3'"}) {
+        EXPECT_EQ(QStringLiteral("Undo ") + QLatin1String{step}, entry("undo").text());
+        trigger("undo");
+    }
+    EXPECT_EQ((std::array<std::int16_t, 2>{18, 12}),
+              (std::array<std::int16_t, 2>{students[0].scores[0], students[1].scores[0]}));
+    trigger("redo");
+    trigger("redo");
+    trigger("redo");
+    EXPECT_EQ(3, students[1].scores[0]);
+    EXPECT_EQ("Dr. Lee", instructor);
+    trigger("redo");
+
+    // A visit that stores the score it found is no step.
+    type_score(20, QStringLiteral("E"));
+    click(QStringLiteral("Text1(0)"));
+    EXPECT_EQ(QStringLiteral("Undo Score of Bo Adams on 'Quiz 3'"), entry("undo").text());
+    EXPECT_FALSE(entry("redo").isEnabled());
+}
+
+TEST_F(UndoTest, CtrlZTakesBackTheTypingInTheBoxFirstThenTheClassSteps) {
+    dialogs.expect_input(instructor_prompt, QStringLiteral("Dr. Lee"));
+    trigger("chinstruct");
+
+    type_score(0, QStringLiteral("7"));
+    EXPECT_EQ(7, students[0].scores[0]);
+    EXPECT_EQ(QStringLiteral("Undo Score of Ann Lee on 'Quiz 3'"), entry("undo").text());
+    QTest::keyClick(&score_box(0), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(QStringLiteral("18"), score_box(0).text());
+    EXPECT_EQ(18, students[0].scores[0]);
+    EXPECT_EQ("Dr. Lee", instructor);
+    QTest::keyClick(&score_box(0), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(7, students[0].scores[0]);
+    QTest::keyClick(&score_box(0), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(18, students[0].scores[0]);
+
+    // The box has no typing left to take back: the keys go to the class history, and the
+    // visit that came back to its score is no step.
+    QTest::keyClick(&score_box(0), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ("T. Sample", instructor);
+    EXPECT_EQ(QStringLiteral("Redo Instructor Name"), entry("redo").text());
+    QTest::keyClick(&score_box(0), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ("Dr. Lee", instructor);
+
+    // Once the box is left, its typing is a class step: Ctrl+Z there, or anywhere, takes it
+    // back whole.
+    type_score(0, QStringLiteral("9"));
+    QTest::keyClick(&score_box(0), Qt::Key_Return);
+    QTest::keyClick(&score_box(10), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(18, students[0].scores[0]);
+    EXPECT_EQ(QStringLiteral("18"), score_box(0).text());
+    QTest::keyClick(&control<QLineEdit>(QStringLiteral("text3(0)")), Qt::Key_Y,
+                    Qt::ControlModifier);
+    EXPECT_EQ(9, students[0].scores[0]);
+}
+
+TEST_F(UndoTest, StudentEditorOkAndRemovalAreStepsAndCancelIsNone) {
+    check_step(QStringLiteral("New Student Di Park"), [this] {
+        QWidget& editor = double_click(QStringLiteral("text3(3)"), "Form2");
+        fill(editor, "Text1", QStringLiteral("Di"));
+        fill(editor, "Text2", QStringLiteral("Park"));
+        fill(editor, "text3", QStringLiteral("1004"));
+        press(editor, "Command1");
+    });
+    check_step(QStringLiteral("Edit of Bo Adamson"), [this] {
+        QWidget& editor = double_click(QStringLiteral("text3(1)"), "Form2");
+        fill(editor, "Text2", QStringLiteral("Adamson"));
+        fill(editor, "Text6", QStringLiteral("left-handed"));
+        press(editor, "Command1");
+    });
+    // A removal takes the scores with it; undo brings back the excused mark too.
+    check_step(QStringLiteral("Removal of Ann Lee"), [this] {
+        QWidget& editor = double_click(QStringLiteral("text3(0)"), "Form2");
+        for (const char* box : {"Text1", "Text2", "text3"}) {
+            fill(editor, box, {});
+        }
+        press(editor, "Command1");
+    });
+    trigger("undo");
+    EXPECT_EQ("Ann Lee", students[0].first_name + " " + students[0].last_name);
+    EXPECT_EQ(excused, students[0].scores[1]);
+
+    QWidget& editor = double_click(QStringLiteral("text3(2)"), "Form2");
+    fill(editor, "Text1", QStringLiteral("Changed"));
+    press(editor, "Command2");
+    EXPECT_EQ(QStringLiteral("Redo Removal of Ann Lee"), entry("redo").text());
+}
+
+TEST_F(UndoTest, AssignmentEditorOkAndRemovalAreSteps) {
+    check_step(QStringLiteral("New Assignment 'Lab 2'"), [this] {
+        QWidget& editor = double_click(QStringLiteral("Text2(4)"), "Form3");
+        fill(editor, "Text1", QStringLiteral("Lab 2"));
+        fill(editor, "Text2", QStringLiteral("40"));
+        press(editor, "Command1");
+    });
+    check_step(QStringLiteral("Removal of 'Essay 1'"), [this] {
+        QWidget& editor = double_click(QStringLiteral("Text2(1)"), "Form3");
+        fill(editor, "Text1", {});
+        press(editor, "Command1");
+    });
+    trigger("undo");
+    EXPECT_EQ((std::array<std::int16_t, 3>{excused, 95, 70}),
+              (std::array<std::int16_t, 3>{students[0].scores[1], students[1].scores[1],
+                                           students[2].scores[1]}));
+    EXPECT_EQ(QStringLiteral("Essay 1"),
+              control<QPlainTextEdit>(QStringLiteral("Text2(1)")).toPlainText());
+}
+
+TEST_F(UndoTest, CurvesAreStepsOfTheirAssignment) {
+    const auto curve = [this](int option, const char* box, const QString& value,
+                              const QString& message) {
+        click(QStringLiteral("Text2(0)"));
+        click(QStringLiteral("Image2(1)"));
+        QWidget* wizard = shown_window("Form5");
+        ASSERT_NE(nullptr, wizard);
+        press(*wizard, QStringLiteral("Option1(%1)").arg(option).toLatin1().constData());
+        fill(*wizard, box, value);
+        dialogs.expect_message(message);
+        press(*wizard, "Command1");
+    };
+    check_step(QStringLiteral("Curve of 'Quiz 3'"), [&] {
+        curve(0, "Text1", QStringLiteral("2"),
+              QStringLiteral("Linear Curve applied successfully."));
+    });
+    EXPECT_EQ(20, students[0].scores[0]);
+    check_step(QStringLiteral("Curve of 'Quiz 3'"), [&] {
+        curve(1, "Text2", QStringLiteral("95"),
+              QStringLiteral("Mean Score Curve applied successfully."));
+    });
+    trigger("undo");
+    trigger("undo");
+    EXPECT_EQ(18, students[0].scores[0]);
+    EXPECT_EQ(excused, students[2].scores[0]);
+}
+
+TEST_F(UndoTest, SortsAreStepsThatPutBackTheOrder) {
+    check_step(QStringLiteral("Sort by Name"), [this] { click(QStringLiteral("Command2")); });
+    check_step(QStringLiteral("Sort by Average"), [this] { click(QStringLiteral("Command3")); });
+    trigger("undo");
+    trigger("undo");
+    EXPECT_EQ(QStringLiteral("Lee Ann"), control<QLineEdit>(QStringLiteral("text3(0)")).text());
+    EXPECT_EQ(QStringLiteral("Zorn Cy"), control<QLineEdit>(QStringLiteral("text3(2)")).text());
+    // Students already in order: no step.
+    trigger("redo");
+    click(QStringLiteral("Command2"));
+    EXPECT_EQ(QStringLiteral("Redo Sort by Average"), entry("redo").text());
+}
+
+TEST_F(UndoTest, GradingScaleAndInstructorNameAreSteps) {
+    const auto scale = [this](const std::function<void(QWidget&)>& change, const char* button) {
+        trigger("gradingscale");
+        QWidget* dialog = shown_window("Form6");
+        ASSERT_NE(nullptr, dialog);
+        change(*dialog);
+        press(*dialog, button);
+    };
+    check_step(QStringLiteral("Grading Scale"), [&] {
+        scale(
+            [](QWidget& dialog) {
+                auto* b = dialog.findChild<QComboBox*>(QStringLiteral("Combo1(4)"));
+                b->setCurrentIndex(b->findText(QStringLiteral(" 85")));
+            },
+            "Command1");
+    });
+    EXPECT_EQ(85, grade_scale[4]);
+    // Cancel stores no bounds and is no step; but the switches hold at once, and so are one.
+    scale([](QWidget&) {}, "Command2");
+    trigger("undo");
+    EXPECT_EQ(80, grade_scale[4]);
+    EXPECT_FALSE(entry("undo").isEnabled());
+    trigger("redo");
+    check_step(QStringLiteral("Grading Scale"),
+               [&] { scale([](QWidget& dialog) { press(dialog, "Check2"); }, "Command2"); });
+    EXPECT_TRUE(use_minus);
+
+    check_step(QStringLiteral("Instructor Name"), [this] {
+        dialogs.expect_input(instructor_prompt, QStringLiteral("Dr. R. Alvarez"));
+        trigger("chinstruct");
+    });
+}
+
+TEST_F(UndoTest, TheHistoryOutlivesTheBlankScreen) {
+    password = "secret";
+    click(QStringLiteral("Command2"));
+    click(QStringLiteral("Image2(2)"));
+    QWidget* logon = shown_window("Form7");
+    ASSERT_NE(nullptr, logon);
+    QTest::keyClicks(logon->findChild<QLineEdit*>(QStringLiteral("Text1")),
+                     QStringLiteral("secret"));
+    QTest::keyClick(logon->findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
+    ASSERT_TRUE(window_->isVisible());
+    EXPECT_EQ(QStringLiteral("Undo Sort by Name"), entry("undo").text());
+    trigger("undo");
+    EXPECT_EQ(QStringLiteral("Lee Ann"), control<QLineEdit>(QStringLiteral("text3(0)")).text());
+}
+
+} // namespace
+} // namespace quillmark::testing
