@@ -94,7 +94,7 @@ TEST_F(MenusTest, TheMenuBarHoldsTheWholeTreeWithTwoShortcuts) {
                              "    Individual Assignment Analysis|    Individual Student Analysis|"
                              "  Return to Class Manager...|  Exit|"
                              "Setup|  Change Instructor Name...|  Change Password...|"
-                             "  Define Grading Scale...|"
+                             "  Define Grading Scale...|  Categories and Weights...|"
                              "Help|  Quillmark Tutorial|  Auto-Curve Wizard|  Seat Planner|"
                              "  Blank Screen|  How do I excuse a student from an assignment?|"
                              "  Explanation of Individual Student Analysis|"
