@@ -198,7 +198,7 @@ TEST_F(MenusTest, TheMenuBarHoldsTheWholeTreeWithItsShortcuts) {
                              "  Return to Class Manager...|  Exit|"
                              "Edit|  Undo|  Redo|"
                              "Setup|  Change Instructor Name...|  Change Password...|"
-                             "  Define Grading Scale...|"
+                             "  Define Grading Scale...|  Categories and Weights...|"
                              "Help|  Quillmark Tutorial|  Auto-Curve Wizard|  Seat Planner|"
                              "  Blank Screen|  How do I excuse a student from an assignment?|"
                              "  Explanation of Individual Student Analysis|"

@@ -2,18 +2,23 @@
 #include "classdata/class_file.h"
 #include "classdata/program_folder.h"
 #include "classmanager/class_manager.h"
+#include "gradebook/assignment_editor.h"
 #include "gradebook/grid_fixture.h"
 #include "grading/categories.h"
+#include "grading/categories_file.h"
 #include "ui/image_button.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace quillmark::testing {
@@ -188,9 +193,26 @@ TEST_F(CategoriesWindowTest, RefusesBadEntriesThenOkStoresSavesAndThePanelsFollo
     EXPECT_TRUE(categories_file_exists());
 
     // Ada: quizzes 10/10 alone (no drop with one quiz), tests (4 + 70) / 110:
-    // .4 * 1 + .6 * 74/110 = 80.36 %. Ben: .4 * .6 + .6 * 98/110 = 77.45 %; class 78.91 %.
+    // .4 * 1 + .6 * 74/110 = 80.36 %. Ben: .4 * .6 + .6 * 98/110 = 77.45 %; class 78.909 %, cut.
     EXPECT_EQ(QStringLiteral("Average: 80.36%"), caption(QStringLiteral("Label4")));
-    EXPECT_EQ(QStringLiteral("Average: 78.91%"), caption(QStringLiteral("Label7")));
+    EXPECT_EQ(QStringLiteral("Average: 78.90%"), caption(QStringLiteral("Label7")));
+}
+
+TEST_F(CategoriesWindowTest, ARemovedAssignmentLeavesItsCategoryOnDiskToo) {
+    ASSERT_TRUE(set_class_categories(class_categories()));
+    window_->hide();
+    edit_slot = 1;
+    QPointer<Form3> editor = new Form3{*window_};
+    editor->load();
+    editor->findChild<QLineEdit*>(QStringLiteral("Text1"))->clear();
+    QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_EQ(-1, class_categories().of[1]);
+
+    asg_title[1] = "Quiz 3";
+    ASSERT_TRUE(load_categories());
+    EXPECT_EQ((std::array<std::int16_t, 4>{0, -1, -1, 1}),
+              (std::array<std::int16_t, 4>{class_categories().of[0], class_categories().of[1],
+                                           class_categories().of[2], class_categories().of[3]}));
 }
 
 TEST_F(CategoriesWindowTest, AnUnreadableFileIsReportedOnceWhenTheClassOpensAndKept) {
