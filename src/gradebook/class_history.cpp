@@ -9,7 +9,7 @@ namespace quillmark {
 namespace {
 
 ClassSettings capture_settings() {
-    return {grade_scale, use_plus, use_minus, instructor};
+    return {grade_scale, use_plus, use_minus, instructor, class_categories()};
 }
 
 void restore_settings(const ClassSettings& settings) {
@@ -17,6 +17,7 @@ void restore_settings(const ClassSettings& settings) {
     use_plus = settings.use_plus;
     use_minus = settings.use_minus;
     instructor = settings.instructor;
+    class_categories() = settings.categories;
 }
 
 constexpr std::array<std::string student_rec::*, 6> text_fields{

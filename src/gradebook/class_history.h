@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classdata/class_data.h"
+#include "grading/categories.h"
 
 #include <array>
 #include <cstddef>
@@ -22,6 +23,7 @@ struct ClassSettings {
     bool use_plus = false;
     bool use_minus = false;
     std::string instructor;
+    Categories categories;
 
     bool operator==(const ClassSettings&) const = default;
 };

@@ -2,6 +2,8 @@
 #include "gradebook/gradebook_window.h"
 #include "gradebook/score_box.h"
 #include "gradebook/step_captions.h"
+#include "grading/categories_file.h"
+#include "ui/dialogs.h"
 #include "ui/editor_window.h"
 #include "ui/text.h"
 
@@ -23,15 +25,17 @@ QString menu_caption(const char* verb, const std::string& step) {
 
 void Form1::undo() {
     settle_typing();
+    const Categories categories = class_categories();
     if (history.undo()) {
-        show_undone_class();
+        show_undone_class(categories);
     }
 }
 
 void Form1::redo() {
     settle_typing();
+    const Categories categories = class_categories();
     if (history.redo()) {
-        show_undone_class();
+        show_undone_class(categories);
     }
 }
 
@@ -86,7 +90,13 @@ void Form1::show_history() {
     redo_entry->setEnabled(!redo_step.empty());
 }
 
-void Form1::show_undone_class() {
+void Form1::show_undone_class(const Categories& categories_before) {
+    // The categories live in a file of their own, which the autosave does not write.
+    if (class_categories() != categories_before) {
+        if (const Result saved = set_class_categories(class_categories()); !saved) {
+            ui::msgbox(ui::to_qstring(saved.message()), ui::Icon::error, ui::Buttons::ok, this);
+        }
+    }
     render_data();
     s_analysis(selected_student);
     a_analysis(selected_assignment);

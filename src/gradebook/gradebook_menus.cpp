@@ -139,8 +139,11 @@ void Form1::gradingscale() {
 }
 
 void Form1::categories() {
+    ClassSnapshot before = before_step();
     hide();
     auto* window = new CategoriesWindow{*this};
+    record_when_closed(*window, std::move(before),
+                       [](const ClassSnapshot&) { return std::string{categories_step}; });
     // Every figure built on the averages changes with the categories.
     connect(window, &CategoriesWindow::stored, this, [this] {
         c_analysis();

@@ -116,7 +116,7 @@ private:
     void typing_started(const ScoreBox& box);
     void settle_typing();
     void show_history();
-    void show_undone_class();
+    void show_undone_class(const Categories& categories_before);
 
     QWidget* client = nullptr;
     ui::ImageButton* Image1 = nullptr;

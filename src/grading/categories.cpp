@@ -91,6 +91,14 @@ Categories& class_categories() {
     return categories;
 }
 
+bool operator==(const Category& a, const Category& b) {
+    return a.name == b.name && a.weight == b.weight && a.drop_lowest == b.drop_lowest;
+}
+
+bool operator==(const Categories& a, const Categories& b) {
+    return a.in_use == b.in_use && a.list == b.list && a.of == b.of;
+}
+
 std::string categories_problem(const Categories& categories) {
     const std::vector<Category>& list = categories.list;
     if (list.size() > max_categories) {

@@ -26,6 +26,9 @@ struct Categories {
 // The open class's; no categories after clear_class().
 Categories& class_categories();
 
+bool operator==(const Category& a, const Category& b);
+bool operator==(const Categories& a, const Categories& b);
+
 inline constexpr std::size_t max_categories = 12;
 inline constexpr std::size_t max_category_name = 30;
 inline constexpr double max_category_weight = 100;

@@ -10,9 +10,12 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -196,6 +199,25 @@ TEST_F(CategoriesWindowTest, RefusesBadEntriesThenOkStoresSavesAndThePanelsFollo
     // .4 * 1 + .6 * 74/110 = 80.36 %. Ben: .4 * .6 + .6 * 98/110 = 77.45 %; class 78.909 %, cut.
     EXPECT_EQ(QStringLiteral("Average: 80.36%"), caption(QStringLiteral("Label4")));
     EXPECT_EQ(QStringLiteral("Average: 78.90%"), caption(QStringLiteral("Label7")));
+
+    // OK was one step: undo puts back the switched-off categories, in their file too, and the
+    // figures; redo brings the weighted ones again.
+    const std::string stored = read_file("Algebra.categories");
+    EXPECT_EQ(QStringLiteral("Undo Categories and Weights"),
+              control<QAction>(QStringLiteral("undo")).text());
+    trigger("undo");
+    EXPECT_FALSE(class_categories().in_use);
+    EXPECT_EQ(0, class_categories().of[1]);
+    std::istringstream on_disk{read_file("Algebra.categories")};
+    std::string problem;
+    const std::optional<Categories> read_back = read_categories(on_disk, problem);
+    ASSERT_TRUE(read_back) << problem;
+    EXPECT_TRUE(*read_back == class_categories());
+    EXPECT_EQ(QStringLiteral("Average: 70%"), caption(QStringLiteral("Label4")));
+    EXPECT_EQ(QStringLiteral("Average: 78.33%"), caption(QStringLiteral("Label7")));
+    trigger("redo");
+    EXPECT_EQ(stored, read_file("Algebra.categories"));
+    EXPECT_EQ(QStringLiteral("Average: 80.36%"), caption(QStringLiteral("Label4")));
 }
 
 TEST_F(CategoriesWindowTest, ARemovedAssignmentLeavesItsCategoryOnDiskToo) {
