@@ -56,23 +56,44 @@ TEST_F(ClassFilesTest, UnsafeNamesAreRefusedAndACaseChangeIsNoClash) {
     EXPECT_EQ("kept", read_file("PERIOD 1.cls"));
 }
 
-TEST_F(ClassFilesTest, RenameAndDeleteTakeTheSeatingChartAlong) {
+TEST_F(ClassFilesTest, ChartsGoWithTheirClassesButAreNeverReplacedNorTakenFromAnother) {
     write_file("Period 1.cls", "class");
     write_file("Period 1.chart", "chart");
     ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "Algebra"));
     EXPECT_EQ((Names{"Algebra.chart", "Algebra.cls"}), files_in(folder()));
     EXPECT_EQ("chart", read_file("Algebra.chart"));
 
-    // A chart that cannot move keeps the class under its old name.
-    fs::create_directories(folder() / "Geometry.chart" / "inside");
-    EXPECT_TRUE(rename_class_file(folder(), "Algebra.cls", "Geometry")
-                    .message()
-                    .starts_with("Could not rename \"Algebra.chart\": "));
-    EXPECT_EQ("class", read_file("Algebra.cls"));
-    fs::remove_all(folder() / "Geometry.chart");
+    // A chart a restore left without its class, in any letter case.
+    write_file("geometry.chart", "other desks");
+    for (const char* name : {"Geometry", "GEOMETRY.cls"}) {
+        EXPECT_EQ("A seating chart named \"" + std::string{name}.substr(0, 8) +
+                      ".chart\" already exists; the class was not renamed.",
+                  rename_class_file(folder(), "Algebra.cls", name).message());
+    }
+    EXPECT_EQ((Names{"Algebra.chart", "Algebra.cls", "geometry.chart"}), files_in(folder()));
+    EXPECT_EQ("other desks", read_file("geometry.chart"));
 
+    // "Algebra.web" shares the chart: a renamed or deleted sibling leaves it there.
+    write_file("Algebra.web", "web");
+    ASSERT_TRUE(rename_class_file(folder(), "Algebra.cls", "Calculus"));
+    EXPECT_EQ("chart", read_file("Calculus.chart"));
+    ASSERT_TRUE(rename_class_file(folder(), "Algebra.web", "Algebra"));
+    EXPECT_EQ("chart", read_file("Algebra.chart"));
+    write_file("Calculus.web", "web");
+    ASSERT_TRUE(delete_class_file(folder(), "Calculus.cls"));
+    EXPECT_EQ("chart", read_file("Calculus.chart"));
+    ASSERT_TRUE(delete_class_file(folder(), "Calculus.web"));
     ASSERT_TRUE(delete_class_file(folder(), "Algebra.cls"));
-    EXPECT_TRUE(fs::is_empty(folder()));
+    EXPECT_EQ((Names{"geometry.chart"}), files_in(folder()));
+
+    // A chart that cannot go along keeps the class under its old name.
+    write_file("Art.cls", "art");
+    write_file("Art.web", "art");
+    fs::create_directories(folder() / "Art.chart" / "inside");
+    EXPECT_TRUE(rename_class_file(folder(), "Art.cls", "Music")
+                    .message()
+                    .starts_with("Could not rename \"Art.chart\": "));
+    EXPECT_EQ((Names{"Art.chart", "Art.cls", "Art.web", "geometry.chart"}), files_in(folder()));
 }
 
 TEST_F(ClassFilesTest, ACopyThatFailsStopsTheRestoreAndLeavesNoTemporaryFile) {
