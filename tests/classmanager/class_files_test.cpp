@@ -1,13 +1,20 @@
+#include "classdata/atomic_file.h"
+#include "classdata/class_data.h"
+#include "classdata/class_file.h"
+#include "classdata/disk_calls.h"
 #include "classmanager/backup.h"
 #include "classmanager/class_files.h"
 #include "classmanager/removable_drive.h"
 #include "support/class_fixture.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/resource.h>
 
 namespace quillmark {
 namespace {
@@ -110,6 +117,10 @@ TEST_F(ClassFilesTest, ACopyThatFailsStopsTheRestoreAndLeavesNoTemporaryFile) {
               restore_classes({"Gone.cls"}, drive).message());
     EXPECT_EQ("disk", read_file("A.cls"));
     EXPECT_EQ((Names{"A.cls", "D.cls", "drive"}), files_in(folder()));
+    const std::string long_name = std::string(40, 'L') + std::string(40, 'R') + ".cls";
+    EXPECT_EQ("Restore stopped: could not copy \"" + std::string(30, 'L') + "\x85" +
+                  std::string(25, 'R') + ".cls\": No such file or directory.",
+              restore_classes({long_name}, drive).message());
 
     fs::create_directory(drive / "sub");
     for (const std::string name : {"../A.cls", "sub/A.cls", "..", ""}) {
@@ -118,6 +129,133 @@ TEST_F(ClassFilesTest, ACopyThatFailsStopsTheRestoreAndLeavesNoTemporaryFile) {
                   backup_classes({name}, drive / "sub").message());
     }
     EXPECT_TRUE(fs::is_empty(drive / "sub"));
+}
+
+// Runs the action with a file size limit that stands in for a full disk, and bites even for root.
+template <typename Action> auto with_file_size_limit(rlim_t bytes, Action action) {
+    rlimit original{};
+    ::getrlimit(RLIMIT_FSIZE, &original);
+    rlimit small = original;
+    small.rlim_cur = bytes;
+    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    auto result = action();
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, previous_handler);
+    return result;
+}
+
+TEST_F(ClassFilesTest, ACopyCutShortLeavesTheOldFileByteForByte) {
+    const fs::path drive = folder() / "drive";
+    fs::create_directory(drive);
+    const std::string large(4096, 'n');
+    std::ofstream{drive / "A.cls"} << large;
+    write_file("A.cls", "old class\r\n");
+    write_file("B.cls", large);
+    std::ofstream{drive / "B.cls"} << "old backup\r\n";
+
+    EXPECT_EQ(
+        "Restore stopped: could not copy \"A.cls\": File too large.",
+        with_file_size_limit(512, [&] { return restore_classes({"A.cls"}, drive); }).message());
+    EXPECT_EQ(
+        "Backup stopped: could not copy \"B.cls\": File too large.",
+        with_file_size_limit(512, [&] { return backup_classes({"B.cls"}, drive); }).message());
+    EXPECT_EQ("old class\r\n", read_file("A.cls"));
+    EXPECT_EQ("old backup\r\n", read_file("drive/B.cls"));
+    EXPECT_EQ((Names{"A.cls", "B.cls", "drive"}), files_in(folder()));
+    EXPECT_EQ((Names{"A.cls", "B.cls"}), files_in(drive));
+}
+
+// Records the calls that make a file last, and fails the one named.
+class RecordingDisk : public DiskCalls {
+public:
+    explicit RecordingDisk(std::string failing = {})
+        : failing_{std::move(failing)}
+        , previous_{set_disk_calls(this)} {}
+    ~RecordingDisk() override { set_disk_calls(previous_); }
+    RecordingDisk(const RecordingDisk&) = delete;
+    RecordingDisk& operator=(const RecordingDisk&) = delete;
+
+    int write(int descriptor, std::string_view bytes) override {
+        return step("write", [&] { return DiskCalls::write(descriptor, bytes); });
+    }
+    int flush_file(int descriptor) override {
+        return step("flush", [&] { return DiskCalls::flush_file(descriptor); });
+    }
+    int rename(const fs::path& from, const fs::path& to) override {
+        return step("rename to " + to.filename().string(),
+                    [&] { return DiskCalls::rename(from, to); });
+    }
+    int flush_folder(const fs::path& folder) override {
+        return step("flush " + folder.filename().string(),
+                    [&] { return DiskCalls::flush_folder(folder); });
+    }
+
+    Names steps;
+
+private:
+    template <typename Call> int step(std::string name, Call call) {
+        const bool fails = name == failing_;
+        steps.push_back(std::move(name));
+        return fails ? EIO : call();
+    }
+
+    std::string failing_;
+    DiskCalls* previous_;
+};
+
+TEST_F(ClassFilesTest, EveryCopyAndSaveIsFlushedThenRenamedThenItsFolderFlushed) {
+    const fs::path drive = folder() / "drive";
+    fs::create_directory(drive);
+    write_file("A.cls", "a");
+    write_file("A.chart", "desks");
+    const std::string program = folder().filename().string();
+    const auto steps_into = [](const std::string& file, const std::string& folder_name) {
+        return Names{"write", "flush", "rename to " + file, "flush " + folder_name};
+    };
+    const auto joined = [](Names first, const Names& second) {
+        first.insert(first.end(), second.begin(), second.end());
+        return first;
+    };
+    {
+        RecordingDisk disk;
+        ASSERT_TRUE(backup_classes({"A.cls"}, drive));
+        EXPECT_EQ(joined(steps_into("A.cls", "drive"), steps_into("A.chart", "drive")), disk.steps);
+    }
+    {
+        RecordingDisk disk;
+        ASSERT_TRUE(restore_classes({"A.cls"}, drive));
+        EXPECT_EQ(joined(steps_into("A.cls", program), steps_into("A.chart", program)), disk.steps);
+    }
+    {
+        RecordingDisk disk;
+        ASSERT_TRUE(save_class(folder() / "B.cls"));
+        EXPECT_EQ(steps_into("B.cls", program), disk.steps);
+    }
+
+    // A flush that fails is a copy that failed; an unflushed file is never renamed into place.
+    {
+        RecordingDisk disk{"flush drive"};
+        EXPECT_EQ("Backup stopped: could not copy \"A.cls\": Input/output error.",
+                  backup_classes({"A.cls"}, drive).message());
+    }
+    write_file("A.cls", "a, later");
+    for (const char* failing : {"flush", "write"}) {
+        RecordingDisk disk{failing};
+        EXPECT_EQ("Backup stopped: could not copy \"A.cls\": Input/output error.",
+                  backup_classes({"A.cls"}, drive).message());
+        EXPECT_EQ("a", read_file("drive/A.cls"));
+        EXPECT_EQ((Names{"A.chart", "A.cls"}), files_in(drive));
+        RecordingDisk save_disk{failing};
+        EXPECT_EQ("Could not save \"A.cls\": Input/output error.",
+                  save_class(folder() / "A.cls").message());
+        EXPECT_EQ("a, later", read_file("A.cls"));
+    }
+    {
+        RecordingDisk disk{"flush " + program};
+        EXPECT_EQ("Restore stopped: could not copy \"A.cls\": Input/output error.",
+                  restore_classes({"A.cls"}, drive).message());
+    }
 }
 
 TEST(RemovableDrive, FirstMediumMountedDirectlyInAMediaFolder) {
