@@ -258,26 +258,53 @@ TEST_F(ClassFilesTest, EveryCopyAndSaveIsFlushedThenRenamedThenItsFolderFlushed)
     }
 }
 
-TEST(RemovableDrive, FirstMediumMountedDirectlyInAMediaFolder) {
+TEST(RemovableDrive, TheFirstMediumOrNamedFolderApartFromTheClassesOrWhyNone) {
     const auto media = fs::temp_directory_path() / "quillmark-media-test";
-    for (const char* inside : {"teacher/MY STICK", "teacher/deep/inside", "run/teacher/CARD"}) {
+    for (const char* inside :
+         {"teacher/MY STICK/Classes", "teacher/deep/inside", "run/teacher/CARD", "runner"}) {
         fs::create_directories(media / inside);
     }
+    const fs::path stick = media / "teacher" / "MY STICK";
+    const fs::path card = media / "run" / "teacher" / "CARD";
     std::istringstream table{"/dev/sda2 / ext4 rw 0 0\n/dev/sdc1 " + media.string() +
                              "/teacher/deep/inside vfat rw 0 0\n/dev/sdd1 " + media.string() +
                              "/teacher/GONE vfat rw 0 0\n/dev/sdb1 " + media.string() +
                              "/teacher/MY\\040STICK vfat rw 0 0\n/dev/sde1 " + media.string() +
                              "/run/teacher/CARD vfat rw 0 0\n"};
-    EXPECT_EQ(media / "teacher" / "MY STICK",
-              first_mounted_medium(table, {media / "run" / "teacher", media / "teacher"}));
-    std::istringstream nothing_mounted{"/dev/sda2 / ext4 rw 0 0\n"};
-    EXPECT_EQ(std::nullopt, first_mounted_medium(nothing_mounted, {media / "teacher"}));
+    EXPECT_EQ((std::vector{stick, card}),
+              mounted_media(table, {media / "run" / "teacher", media / "teacher"}));
 
-    // The folder a teacher names stands for the disk, but only while it is there.
-    ::setenv("QUILLMARK_BACKUP_DIR", (media / "run").c_str(), 1);
-    EXPECT_EQ(media / "run", backup_drive());
-    ::setenv("QUILLMARK_BACKUP_DIR", (media / "absent").c_str(), 1);
-    EXPECT_EQ(std::nullopt, backup_drive());
+    const std::string no_disk =
+        "No removable disk was found. Insert a USB stick or a floppy disk and try again.";
+    const std::string holds_the_classes =
+        "The backup disk holds the classes themselves, so a backup there would copy nothing. "
+        "Insert another removable disk.";
+    // A teacher who runs the program from the stick backs up to the next medium.
+    EXPECT_EQ(card, first_medium_apart_from({stick, card}, stick / "Classes").folder);
+    EXPECT_EQ(stick, first_medium_apart_from({stick, card}, media / "runner").folder);
+    EXPECT_EQ(holds_the_classes, first_medium_apart_from({stick}, stick / "Classes").refusal);
+    EXPECT_FALSE(first_medium_apart_from({stick}, stick));
+    EXPECT_EQ(no_disk, first_medium_apart_from({}, stick).refusal);
+
+    // The folder a teacher names stands for the disk while it is there and apart from the
+    // classes, which it may hold.
+    const auto named = [](const fs::path& folder, const fs::path& classes) {
+        ::setenv("QUILLMARK_BACKUP_DIR", folder.c_str(), 1);
+        return backup_drive(classes);
+    };
+    EXPECT_EQ(media / "runner", named(media / "runner", media / "run").folder);
+    EXPECT_EQ(stick, named(stick, stick / "Classes").folder);
+    fs::create_directory_symlink(media / "teacher", media / "link");
+    for (const fs::path& inside : {stick / "Classes", media / "link" / "MY STICK" / "Classes" / "",
+                                   stick / "Classes" / "Backups"}) {
+        fs::create_directories(inside);
+        EXPECT_EQ(holds_the_classes, named(inside, stick / "Classes").refusal) << inside;
+    }
+    const BackupDrive absent = named(media / "absent", stick);
+    EXPECT_FALSE(absent);
+    EXPECT_EQ("The backup folder \"" + (media / "absent").string() +
+                  "\" named by QUILLMARK_BACKUP_DIR does not exist.",
+              absent.refusal);
     ::unsetenv("QUILLMARK_BACKUP_DIR");
     fs::remove_all(media);
 }
