@@ -46,6 +46,19 @@ bool is_folder(const std::filesystem::path& path) {
     return std::filesystem::is_directory(path, error);
 }
 
+// Whether the path is the folder or lies inside it, links followed.
+bool is_within(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    std::error_code path_error;
+    std::error_code folder_error;
+    const std::filesystem::path inner = std::filesystem::weakly_canonical(path, path_error);
+    const std::filesystem::path outer = std::filesystem::weakly_canonical(folder, folder_error);
+    if (path_error || folder_error) {
+        return false;
+    }
+    const std::filesystem::path relative = inner.lexically_relative(outer);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
 const std::string no_disk =
     "No removable disk was found. Insert a USB stick or a floppy disk and try again.";
 const std::string holds_the_classes =
@@ -73,18 +86,6 @@ mounted_media(std::istream& mount_table, const std::vector<std::filesystem::path
         }
     }
     return media;
-}
-
-bool is_within(const std::filesystem::path& path, const std::filesystem::path& folder) {
-    std::error_code path_error;
-    std::error_code folder_error;
-    const std::filesystem::path inner = std::filesystem::weakly_canonical(path, path_error);
-    const std::filesystem::path outer = std::filesystem::weakly_canonical(folder, folder_error);
-    if (path_error || folder_error) {
-        return false;
-    }
-    const std::filesystem::path relative = inner.lexically_relative(outer);
-    return !relative.empty() && *relative.begin() != "..";
 }
 
 BackupDrive backup_drive(const std::filesystem::path& classes_folder) {

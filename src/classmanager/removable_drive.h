@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <istream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,8 +32,5 @@ mounted_media(std::istream& mount_table, const std::vector<std::filesystem::path
 // ("No removable disk was found...") or all hold it.
 BackupDrive first_medium_apart_from(const std::vector<std::filesystem::path>& media,
                                     const std::filesystem::path& classes_folder);
-
-// Whether the path is the folder or lies inside it, links followed.
-bool is_within(const std::filesystem::path& path, const std::filesystem::path& folder);
 
 } // namespace quillmark
