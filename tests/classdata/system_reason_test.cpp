@@ -8,6 +8,12 @@
 #include <locale.h>
 #include <string>
 
+// glibc keeps the list that LOCPATH gives newlocale for the rest of the run, which
+// LeakSanitizer would report.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:__argz_add_sep\n";
+}
+
 namespace quillmark {
 namespace {
 
