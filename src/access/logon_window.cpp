@@ -1,6 +1,7 @@
 #include "access/logon_window.h"
 
 #include "access/failed_logon_log.h"
+#include "access/password_check.h"
 #include "access/password_setup.h"
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
@@ -85,7 +86,7 @@ void Form7::pok() {
     const std::string typed = ui::from_qstring(entry);
     // An entry the password's encoding cannot hold is never the password, even when its "?"
     // replacements would match.
-    if (typed != password || ui::to_qstring(typed) != entry) {
+    if (ui::to_qstring(typed) != entry || !log_on(typed)) {
         ui::msgbox(QStringLiteral("Incorrect Password. Please try again."), ui::Icon::exclamation,
                    ui::Buttons::ok, this);
         // The log only reports; it never decides a log-on.

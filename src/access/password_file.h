@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-// The password file "qmk.dat" in the program folder: one line holding the password as typed, or
-// no_password when the teacher chose to have none. An empty file means no choice is made yet.
+// The password file "qmk.dat" in the program folder: one line holding the password's hash (from
+// older versions, the password as typed), or no_password when the teacher chose to have none.
+// An empty file means no choice is made yet.
 namespace quillmark {
 
 // Makes sure the file exists, creating it empty (owner only) when missing.

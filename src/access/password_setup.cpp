@@ -1,5 +1,6 @@
 #include "access/password_setup.h"
 
+#include "access/password_check.h"
 #include "access/password_file.h"
 #include "classdata/class_data.h"
 #include "ui/dialogs.h"
@@ -18,8 +19,7 @@ bool survives_cp1252(const QString& text) {
 
 // Returns whether the file keeps the password; the run uses it either way.
 bool store_password(const std::string& text) {
-    password = text;
-    const Result written = write_password_file(text);
+    const Result written = set_password(text);
     if (!written) {
         ui::msgbox(ui::to_qstring(written.message()), ui::Icon::error);
     }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "access/password_check.h"
+
 // Asking for, storing and changing the program's password.
 namespace quillmark {
-
-// The log-on entry takes no more characters, so the set-up refuses longer passwords.
-constexpr int max_password_length = 20;
 
 // Sets password from the password file; when no choice is made yet, asks whether to have a
 // password at all and stores the answer. Answers the password file cannot hold, or longer than

@@ -1,10 +1,10 @@
 #include "access/private_file.h"
 
 #include "classdata/name_in_message.h"
+#include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <system_error>
 #include <unistd.h>
@@ -24,7 +24,7 @@ Result failure(std::string_view action, const std::filesystem::path& path,
 Result append_to_private_file(const std::filesystem::path& path, std::string_view bytes) {
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (descriptor < 0) {
-        return failure("write", path, std::strerror(errno));
+        return failure("write", path, system_reason(errno));
     }
     int error = 0;
     while (!bytes.empty()) {
@@ -42,7 +42,7 @@ Result append_to_private_file(const std::filesystem::path& path, std::string_vie
         error = errno;
     }
     if (error != 0) {
-        return failure("write", path, std::strerror(error));
+        return failure("write", path, system_reason(error));
     }
     return Result::success();
 }
@@ -77,7 +77,7 @@ Result delete_private_file(const std::filesystem::path& path) {
     std::error_code error;
     std::filesystem::remove(path, error);
     if (error) {
-        return failure("delete", path, error.message());
+        return failure("delete", path, system_reason(error));
     }
     return Result::success();
 }

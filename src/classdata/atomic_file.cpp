@@ -1,12 +1,13 @@
 #include "classdata/atomic_file.h"
 
+#include "classdata/disk_calls.h"
 #include "classdata/name_in_message.h"
+#include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -33,22 +34,6 @@ bool is_temporary_name(std::string_view name) {
     });
 }
 
-// A renamed file is only sure to keep its new name once its folder is on the disk too.
-int sync_folder(const std::filesystem::path& folder) {
-    const int descriptor =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return errno;
-    }
-    int error = 0;
-    // Some file systems cannot flush a folder and say so with EINVAL; they have nothing to lose.
-    if (::fsync(descriptor) != 0 && errno != EINVAL) {
-        error = errno;
-    }
-    ::close(descriptor);
-    return error;
-}
-
 Result failure(const std::filesystem::path& path, std::string_view what, std::string_view reason) {
     std::string message = "Could not save ";
     if (!what.empty()) {
@@ -57,20 +42,6 @@ Result failure(const std::filesystem::path& path, std::string_view what, std::st
     return Result::failure(message + "\"" +
                            name_in_message(utf8_to_cp1252(path.filename().string())) +
                            "\": " + std::string{reason} + ".");
-}
-
-bool write_all(int descriptor, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 // The permissions the new contents get: an existing file keeps its own, a new one follows the
@@ -89,14 +60,14 @@ mode_t permissions_for(const struct stat* existing, FileAccess access) {
 
 } // namespace
 
-Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
-                             FileAccess access, std::string_view what) {
+std::optional<std::string> replace_file(const std::filesystem::path& path, std::string_view bytes,
+                                        FileAccess access) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     // Renaming over a file succeeds whatever its permissions; a read-only file is respected.
     if (exists && S_ISREG(existing.st_mode) &&
         ((existing.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)) {
-        return failure(path, what, "the file is read-only");
+        return "the file is read-only";
     }
 
     // A fixed-length hidden name fits wherever the file's own name fits, and the leading dot
@@ -107,25 +78,43 @@ Result write_file_atomically(const std::filesystem::path& path, std::string_view
                            .string();
     const int descriptor = ::mkstemps(name.data(), 4);
     if (descriptor < 0) {
-        return failure(path, what, std::strerror(errno));
+        return system_reason(errno);
     }
+    DiskCalls& disk = disk_calls();
     int error = 0;
-    if (::fchmod(descriptor, permissions_for(exists ? &existing : nullptr, access)) != 0 ||
-        !write_all(descriptor, bytes) || ::fsync(descriptor) != 0) {
+    // A FAT stick refuses most permission changes and has no permissions to keep; only a
+    // private file must get its own.
+    if (::fchmod(descriptor, permissions_for(exists ? &existing : nullptr, access)) != 0 &&
+        access == FileAccess::owner_only) {
         error = errno;
+    }
+    if (error == 0) {
+        error = disk.write(descriptor, bytes);
+    }
+    if (error == 0) {
+        error = disk.flush_file(descriptor);
     }
     if (::close(descriptor) != 0 && error == 0) {
         error = errno;
     }
-    if (error == 0 && ::rename(name.c_str(), path.c_str()) != 0) {
-        error = errno;
+    if (error == 0) {
+        error = disk.rename(name, path);
     }
     if (error != 0) {
         ::unlink(name.c_str());
-        return failure(path, what, std::strerror(error));
+        return system_reason(error);
     }
-    if (const int sync_error = sync_folder(path.parent_path()); sync_error != 0) {
-        return failure(path, what, std::strerror(sync_error));
+    // A renamed file is only sure to keep its new name once its folder is on the disk too.
+    if (const int flush_error = disk.flush_folder(path.parent_path()); flush_error != 0) {
+        return system_reason(flush_error);
+    }
+    return std::nullopt;
+}
+
+Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
+                             FileAccess access, std::string_view what) {
+    if (const std::optional<std::string> reason = replace_file(path, bytes, access)) {
+        return failure(path, what, *reason);
     }
     return Result::success();
 }

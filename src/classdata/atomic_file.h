@@ -3,6 +3,8 @@
 #include "classdata/result.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillmark {
@@ -15,10 +17,16 @@ enum class FileAccess { everyone, owner_only };
 // file is whole, no temporary file remains, and the message names the file and the reason; only
 // when the folder alone cannot be flushed does the file already hold the new contents, and that
 // is reported all the same. A read-only file is not replaced. The file keeps its permissions; a
-// new one gets those the umask allows, and an owner-only file is readable by its owner alone.
-// what, when given, says what the file is in the message ("the seating chart").
+// new one gets those the umask allows (where the file system keeps any), and an owner-only file
+// is readable by its owner alone. what, when given, says what the file is in the message ("the
+// seating chart"). The steps go through disk_calls().
 Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
                              FileAccess access = FileAccess::everyone, std::string_view what = {});
+
+// The same replacement for callers that word their own message: the reason it failed
+// (Windows-1252), nothing on success.
+std::optional<std::string> replace_file(const std::filesystem::path& path, std::string_view bytes,
+                                        FileAccess access = FileAccess::everyone);
 
 // Deletes the temporary files that saves into folder interrupted by a crash or a kill left
 // behind: regular files named as write_file_atomically names them and unchanged for more than a

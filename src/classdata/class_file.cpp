@@ -5,13 +5,13 @@
 #include "classdata/name_in_message.h"
 #include "classdata/numbers.h"
 #include "classdata/program_folder.h"
+#include "classdata/system_reason.h"
 
 #include <algorithm>
 #include <bitset>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <istream>
 #include <limits>
 #include <memory>
@@ -468,7 +468,7 @@ void write_class(std::ostream& out) {
 Result load_class() {
     std::string bytes;
     if (const int error = read_whole_file(in_program_folder(class_file), bytes); error != 0) {
-        return read_failure(class_file, std::strerror(error));
+        return read_failure(class_file, system_reason(error));
     }
     return parse_class(bytes, class_file);
 }

@@ -1,5 +1,6 @@
 #include "classdata/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -53,6 +54,36 @@ std::size_t number_prefix(std::string_view text) {
     return i;
 }
 
+// Whether a decimal number too far from 1 for a double is large rather than tiny: the power of
+// ten of its first significant digit is positive. Digits only, so no exponent is too long.
+bool is_too_large(std::string_view number) {
+    const std::size_t exponent_mark = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, exponent_mark);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    // Digits before the point count up from 0, those after it down from -1.
+    long long power = first < point ? static_cast<long long>(point - first) - 1
+                                    : -static_cast<long long>(first - point);
+    if (exponent_mark != std::string_view::npos) {
+        std::string_view exponent = number.substr(exponent_mark + 1);
+        const bool negative = exponent.starts_with('-');
+        if (exponent.starts_with('+') || negative) {
+            exponent.remove_prefix(1);
+        }
+        // Beyond a billion the exponent's sign alone decides, whatever the mantissa says.
+        constexpr long long saturated = 1'000'000'000;
+        long long value = 0;
+        for (const char digit : exponent) {
+            value = std::min(saturated, value * 10 + (digit - '0'));
+        }
+        power += negative ? -value : value;
+    }
+    return power > 0;
+}
+
 // The value of a text that number_prefix accepted whole. from_chars reads a full stop whatever
 // the system's locale says, where strtod would follow it.
 double to_double(std::string_view number) {
@@ -64,10 +95,7 @@ double to_double(std::string_view number) {
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too small to hold reads as 0, too large as infinite, which no whole number takes.
-        const bool tiny = number.starts_with('.') || number.starts_with("0.") ||
-                          number.find("e-") != std::string_view::npos ||
-                          number.find("E-") != std::string_view::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        value = is_too_large(number) ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
 }
@@ -97,7 +125,12 @@ std::optional<double> parse_number(std::string_view text) {
     if (length == 0 || length != text.size()) {
         return std::nullopt;
     }
-    return to_double(text);
+    // A number too large to hold is no number the program can use.
+    const double value = to_double(text);
+    if (std::isinf(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 double leading_number(std::string_view text) {

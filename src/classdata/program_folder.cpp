@@ -1,5 +1,6 @@
 #include "classdata/program_folder.h"
 
+#include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
 
 #include <cstdlib>
@@ -26,7 +27,7 @@ Result refused(const fs::path& folder, const std::string& reason) {
 }
 
 std::string reason_of(const std::error_code& error) {
-    return utf8_to_cp1252(error.message());
+    return system_reason(error);
 }
 
 // The absolute folder and those of its parents that do not exist yet, innermost first; or the

@@ -7,13 +7,14 @@
 #include <vector>
 
 // Copying classes between the program folder and the backup drive. Each class file travels with
-// its chart and categories files when it has them; nothing else does.
+// its companions (the seating chart and the categories) when it has them; nothing else does.
 namespace quillmark {
 
 // Copies the named class files (Windows-1252 names, as the class list holds them) from the
 // program folder to the drive, in order, each replacing a file of its name. Stops at the first
 // copy that fails: "Backup stopped: could not copy "<name>": <reason>."; the copies made before
-// it stay. Every file is written whole or not at all.
+// it stay. Every file is written whole or not at all, as a save writes it, and is on the disk,
+// under its name, once the copy succeeds.
 Result backup_classes(const std::vector<std::string>& file_names,
                       const std::filesystem::path& drive);
 

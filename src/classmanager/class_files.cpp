@@ -1,14 +1,12 @@
 #include "classmanager/class_files.h"
 
 #include "classdata/name_in_message.h"
+#include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
-#include "grading/categories_file.h"
-#include "seating/chart_file.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <system_error>
@@ -96,9 +94,15 @@ Result existing_class(std::string_view base_name) {
     return Result::failure("A class named \"" + name_in_message(base_name) + "\" already exists.");
 }
 
+Result existing_companion(const Companion& companion, std::string_view file_name) {
+    return Result::failure("A " + std::string{companion.what} + " named \"" +
+                           name_in_message(file_name) +
+                           "\" already exists; the class was not renamed.");
+}
+
 Result failure(std::string_view action, std::string_view file_name, int error) {
     return Result::failure("Could not " + std::string{action} + " \"" + name_in_message(file_name) +
-                           "\": " + std::strerror(error) + ".");
+                           "\": " + system_reason(error) + ".");
 }
 
 std::filesystem::path path_in(const std::filesystem::path& folder, std::string_view file_name) {
@@ -131,7 +135,39 @@ int rename_exclusively(const std::filesystem::path& from, const std::filesystem:
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
+// A copy that never replaces a file; a partial copy is removed.
+int copy_exclusively(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code error;
+    if (!std::filesystem::exists(from, error)) {
+        return error ? error.value() : ENOENT;
+    }
+    if (std::filesystem::copy_file(from, to, std::filesystem::copy_options::none, error)) {
+        return 0;
+    }
+    if (error.value() != EEXIST) {
+        std::error_code ignored;
+        std::filesystem::remove(to, ignored);
+    }
+    return error.value();
+}
+
+// The class file name less its extension: class files always carry one of four characters.
+std::string_view stem(std::string_view class_file_name) {
+    return class_file_name.substr(0, class_file_name.size() >= 4 ? class_file_name.size() - 4 : 0);
+}
+
+// Whether another class file ("A.web" beside "A.cls") shares the stem, and so the companions.
+bool has_sibling(const std::filesystem::path& folder, std::string_view file_name) {
+    return std::ranges::any_of(list_class_files(folder), [&](const std::string& other) {
+        return other != file_name && stem(other) == stem(file_name);
+    });
+}
+
 } // namespace
+
+std::string companion_file_name(std::string_view class_file_name, const Companion& companion) {
+    return std::string{stem(class_file_name)} + std::string{companion.ending};
+}
 
 std::vector<std::string> list_class_files(const std::filesystem::path& folder) {
     std::vector<std::string> names;
@@ -174,12 +210,13 @@ Result delete_class_file(const std::filesystem::path& folder, std::string_view f
     if (::unlink(path_in(folder, file_name).c_str()) != 0) {
         return failure("delete", file_name, errno);
     }
-    // A class made later under this name must not find this class's seating chart or
-    // categories.
-    for (const std::string& companion :
-         {chart_file_name(file_name), categories_file_name(file_name)}) {
-        if (::unlink(path_in(folder, companion).c_str()) != 0 && errno != ENOENT) {
-            return failure("delete", companion, errno);
+    // A class made later under this name must not find this class's companions.
+    if (!has_sibling(folder, file_name)) {
+        for (const Companion& companion : companions) {
+            const std::string name = companion_file_name(file_name, companion);
+            if (::unlink(path_in(folder, name).c_str()) != 0 && errno != ENOENT) {
+                return failure("delete", name, errno);
+            }
         }
     }
     return Result::success();
@@ -198,6 +235,12 @@ Result rename_class_file(const std::filesystem::path& folder, std::string_view f
     if (name_taken(folder, new_file_name, file_name)) {
         return existing_class(*base_name);
     }
+    for (const Companion& companion : companions) {
+        const std::string new_name = companion_file_name(new_file_name, companion);
+        if (name_taken(folder, new_name, companion_file_name(file_name, companion))) {
+            return existing_companion(companion, new_name);
+        }
+    }
     const int error =
         rename_exclusively(path_in(folder, file_name), path_in(folder, new_file_name));
     if (error == EEXIST) {
@@ -206,25 +249,36 @@ Result rename_class_file(const std::filesystem::path& folder, std::string_view f
     if (error != 0) {
         return failure("rename", file_name, error);
     }
-    // The seating chart goes with its class; when it cannot, the class keeps its old name too.
-    const std::string chart = chart_file_name(file_name);
-    if (std::rename(path_in(folder, chart).c_str(),
-                    path_in(folder, chart_file_name(new_file_name)).c_str()) != 0 &&
-        errno != ENOENT) {
-        const int chart_error = errno;
+    // The companions go with their class; when one cannot, everything keeps its old name.
+    const bool shared = has_sibling(folder, file_name);
+    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> moved;
+    for (const Companion& companion : companions) {
+        const std::string name = companion_file_name(file_name, companion);
+        const std::string new_name = companion_file_name(new_file_name, companion);
+        if (name == new_name) {
+            continue; // "A.web" renamed "A.cls" keeps its companions.
+        }
+        const std::filesystem::path from = path_in(folder, name);
+        const std::filesystem::path to = path_in(folder, new_name);
+        const int companion_error =
+            shared ? copy_exclusively(from, to) : rename_exclusively(from, to);
+        if (companion_error == 0) {
+            moved.emplace_back(from, to);
+            continue;
+        }
+        if (companion_error == ENOENT) {
+            continue;
+        }
+        for (const auto& [old_path, new_path] : moved) {
+            if (shared) {
+                ::unlink(new_path.c_str());
+            } else {
+                std::rename(new_path.c_str(), old_path.c_str());
+            }
+        }
         std::rename(path_in(folder, new_file_name).c_str(), path_in(folder, file_name).c_str());
-        return failure("rename", chart, chart_error);
-    }
-    // So do the categories, and the chart goes back with the class when they cannot.
-    const std::string categories = categories_file_name(file_name);
-    if (std::rename(path_in(folder, categories).c_str(),
-                    path_in(folder, categories_file_name(new_file_name)).c_str()) != 0 &&
-        errno != ENOENT) {
-        const int categories_error = errno;
-        std::rename(path_in(folder, chart_file_name(new_file_name)).c_str(),
-                    path_in(folder, chart).c_str());
-        std::rename(path_in(folder, new_file_name).c_str(), path_in(folder, file_name).c_str());
-        return failure("rename", categories, categories_error);
+        return companion_error == EEXIST ? existing_companion(companion, new_name)
+                                         : failure("rename", name, companion_error);
     }
     return Result::success();
 }

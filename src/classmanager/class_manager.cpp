@@ -30,8 +30,6 @@ constexpr int button_size = 48;
 constexpr int button_gap = 6;
 
 const QString no_class_selected = QStringLiteral("No class selected.");
-const QString no_disk = QStringLiteral(
-    "No removable disk was found. Insert a USB stick or a floppy disk and try again.");
 
 } // namespace
 
@@ -213,12 +211,12 @@ void Form4::backup() {
     ui::msgbox(QStringLiteral("Please place a blank floppy disk in drive A: and click 'OK'"),
                ui::Icon::none, ui::Buttons::ok, this);
     // Looked for only now: the teacher was just asked to put the disk in.
-    const auto drive = backup_drive();
+    const BackupDrive drive = backup_drive(program_folder());
     if (!drive) {
-        ui::msgbox(no_disk, ui::Icon::error, ui::Buttons::ok, this);
+        ui::msgbox(ui::to_qstring(drive.refusal), ui::Icon::error, ui::Buttons::ok, this);
         return;
     }
-    if (const Result copied = backup_classes(files_, *drive); !copied) {
+    if (const Result copied = backup_classes(files_, drive.folder); !copied) {
         ui::msgbox(ui::to_qstring(copied.message()), ui::Icon::error, ui::Buttons::ok, this);
         return;
     }
@@ -226,18 +224,18 @@ void Form4::backup() {
 }
 
 void Form4::restore() {
-    const auto drive = backup_drive();
+    const BackupDrive drive = backup_drive(program_folder());
     if (!drive) {
-        ui::msgbox(no_disk, ui::Icon::error, ui::Buttons::ok, this);
+        ui::msgbox(ui::to_qstring(drive.refusal), ui::Icon::error, ui::Buttons::ok, this);
         return;
     }
     // The question is asked with the disk's classes in view.
-    show_files(*drive);
+    show_files(drive.folder);
     if (files_.empty()) {
         ui::msgbox(QStringLiteral("No files to restore."), ui::Icon::error, ui::Buttons::ok, this);
     } else if (ui::msgbox(QStringLiteral("Retrieve all classes from floppy disk?"), ui::Icon::none,
                           ui::Buttons::yes_no, this) == ui::Answer::yes) {
-        if (const Result copied = restore_classes(files_, *drive); !copied) {
+        if (const Result copied = restore_classes(files_, drive.folder); !copied) {
             ui::msgbox(ui::to_qstring(copied.message()), ui::Icon::error, ui::Buttons::ok, this);
         } else {
             ui::msgbox(QStringLiteral("Restore was successful."), ui::Icon::none, ui::Buttons::ok,

@@ -4,6 +4,7 @@
 #include "classdata/class_file.h"
 #include "classdata/name_in_message.h"
 #include "classdata/program_folder.h"
+#include "classdata/system_reason.h"
 
 #include <string>
 #include <system_error>
@@ -15,7 +16,7 @@ Result open_class(std::string_view file_name) {
     const auto size = std::filesystem::file_size(in_program_folder(file_name), error);
     if (error) {
         return Result::failure("Could not open \"" + name_in_message(file_name) +
-                               "\": " + error.message() + ".");
+                               "\": " + system_reason(error) + ".");
     }
     const std::string previous_file = class_file;
     const std::string previous_instructor = instructor;

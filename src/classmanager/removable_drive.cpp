@@ -1,5 +1,8 @@
 #include "classmanager/removable_drive.h"
 
+#include "classdata/name_in_message.h"
+#include "classdata/text_encoding.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -43,11 +46,30 @@ bool is_folder(const std::filesystem::path& path) {
     return std::filesystem::is_directory(path, error);
 }
 
+// Whether the path is the folder or lies inside it, links followed.
+bool is_within(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    std::error_code path_error;
+    std::error_code folder_error;
+    const std::filesystem::path inner = std::filesystem::weakly_canonical(path, path_error);
+    const std::filesystem::path outer = std::filesystem::weakly_canonical(folder, folder_error);
+    if (path_error || folder_error) {
+        return false;
+    }
+    const std::filesystem::path relative = inner.lexically_relative(outer);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
+const std::string no_disk =
+    "No removable disk was found. Insert a USB stick or a floppy disk and try again.";
+const std::string holds_the_classes =
+    "The backup disk holds the classes themselves, so a backup there would copy nothing. Insert "
+    "another removable disk.";
+
 } // namespace
 
-std::optional<std::filesystem::path>
-first_mounted_medium(std::istream& mount_table,
-                     const std::vector<std::filesystem::path>& media_folders) {
+std::vector<std::filesystem::path>
+mounted_media(std::istream& mount_table, const std::vector<std::filesystem::path>& media_folders) {
+    std::vector<std::filesystem::path> media;
     std::string line;
     while (std::getline(mount_table, line)) {
         std::istringstream fields{line};
@@ -56,31 +78,51 @@ first_mounted_medium(std::istream& mount_table,
         if (!(fields >> device >> mount_point)) {
             continue;
         }
-        const std::filesystem::path medium{unescaped(mount_point)};
+        std::filesystem::path medium{unescaped(mount_point)};
         const bool in_media_folder = std::ranges::any_of(
             media_folders, [&](const auto& folder) { return medium.parent_path() == folder; });
         if (in_media_folder && is_folder(medium)) {
-            return medium;
+            media.push_back(std::move(medium));
         }
     }
-    return std::nullopt;
+    return media;
 }
 
-std::optional<std::filesystem::path> backup_drive() {
+BackupDrive backup_drive(const std::filesystem::path& classes_folder) {
     if (const char* chosen = std::getenv("QUILLMARK_BACKUP_DIR");
         chosen != nullptr && *chosen != '\0') {
         if (!is_folder(chosen)) {
-            return std::nullopt;
+            return {{},
+                    "The backup folder \"" + name_in_message(utf8_to_cp1252(chosen)) +
+                        "\" named by QUILLMARK_BACKUP_DIR does not exist."};
         }
-        return std::filesystem::path{chosen};
+        if (is_within(chosen, classes_folder)) {
+            return {{}, holds_the_classes};
+        }
+        return {chosen, {}};
     }
     const std::string user = user_name();
     if (user.empty()) {
-        return std::nullopt;
+        return {{}, no_disk};
     }
     std::ifstream mount_table{"/proc/self/mounts"};
-    return first_mounted_medium(mount_table, {std::filesystem::path{"/media"} / user,
-                                              std::filesystem::path{"/run/media"} / user});
+    return first_medium_apart_from(
+        mounted_media(mount_table, {std::filesystem::path{"/media"} / user,
+                                    std::filesystem::path{"/run/media"} / user}),
+        classes_folder);
+}
+
+BackupDrive first_medium_apart_from(const std::vector<std::filesystem::path>& media,
+                                    const std::filesystem::path& classes_folder) {
+    if (media.empty()) {
+        return {{}, no_disk};
+    }
+    for (const std::filesystem::path& medium : media) {
+        if (!is_within(classes_folder, medium)) {
+            return {medium, {}};
+        }
+    }
+    return {{}, holds_the_classes};
 }
 
 } // namespace quillmark

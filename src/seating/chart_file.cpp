@@ -3,12 +3,12 @@
 #include "classdata/atomic_file.h"
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
+#include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -49,7 +49,7 @@ bool next_line(std::istream& in, std::string& line) {
 
 Result failure(std::string_view action, const std::string& file_name, int error) {
     return Result::failure("Could not " + std::string{action} + " \"" + file_name +
-                           "\": " + std::strerror(error) + ".");
+                           "\": " + system_reason(error) + ".");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "access/logon_window.h"
+#include "access/password_check.h"
 #include "access/password_setup.h"
 #include "app/navigator.h"
 #include "classdata/class_data.h"
@@ -109,7 +110,7 @@ TEST_F(AccessTest, RefusedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {
         .expect_message(QStringLiteral("Password set successfully."), ui::Answer::ok,
                         ui::Icon::information);
     start_program();
-    EXPECT_EQ("\r\n", read_file("qmk.dat"));
+    EXPECT_TRUE(read_file("qmk.dat").starts_with("$argon2id$"));
     EXPECT_EQ(std::filesystem::perms{0600}, permissions("qmk.dat"));
     QWidget* logon = shown_window("Form7");
     ASSERT_NE(nullptr, logon);
@@ -140,7 +141,7 @@ TEST_F(AccessTest, TheSetUpsPasswordBoxesShowStars) {
     password_setup();
     ui::set_dialog_handler(&dialogs);
     EXPECT_EQ((QList{QLineEdit::Password, QLineEdit::Password}), echoes);
-    EXPECT_EQ("pw", password);
+    EXPECT_TRUE(password_matches("pw", password));
 }
 
 TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
@@ -188,6 +189,12 @@ TEST_F(AccessTest, ALockedConsoleHidesQuitAndRefusesToCloseOrAForeignEntry) {
     QTest::keyClick(entry, Qt::Key_Return);
     dialogs.verify();
     EXPECT_FALSE(gradebook->isVisible());
+
+    // The lock checks against the stored hash.
+    ASSERT_TRUE(set_password("Secret"));
+    dialogs.expect_message_starting(QStringLiteral("Failed Log-on Attempts:"));
+    enter_password(*logon, QStringLiteral("Secret"));
+    EXPECT_TRUE(gradebook->isVisible());
 }
 
 } // namespace

@@ -151,6 +151,7 @@ TEST_F(ClassFileTest, UnreadableFilesNameTheLineAndChangeNothing) {
         {with_line(14, "-32769"), "line 14: the number is outside -32768 to 32767"},
         {with_line(26, "32767.5"), "line 26: the number is outside -32768 to 32767"},
         {with_line(27, " 1e999 "), "line 27: the number is outside -32768 to 32767"},
+        {with_line(28, "0.5e999"), "line 28: the number is outside -32768 to 32767"},
         {with_line(25, "Maybe"), "line 25: expected True or False"},
         // A marker with a blank after it is no marker.
         {with_line(16, "esd000 "), "line 39: the file ends too early"},

@@ -5,8 +5,10 @@
 #include "ui/image_button.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 
 #include <QApplication>
 #include <QListWidget>
@@ -213,7 +215,8 @@ class BackupRestoreTest : public ClassManagerTest {
 protected:
     void SetUp() override {
         ClassManagerTest::SetUp();
-        drive_ = folder() / "drive";
+        // Beside the program folder: a disk inside it would hold the classes themselves.
+        drive_ = folder().string() + "-drive";
         fs::create_directory(drive_);
         ::setenv("QUILLMARK_BACKUP_DIR", drive_.c_str(), 1);
         disk.listed = [this] { return listed(); };
@@ -221,7 +224,16 @@ protected:
     void TearDown() override {
         disk.verify();
         ::unsetenv("QUILLMARK_BACKUP_DIR");
+        fs::remove_all(drive_);
         ClassManagerTest::TearDown();
+    }
+
+    void put_on_disk(const std::string& name, std::string_view bytes) const {
+        std::ofstream{drive_ / name, std::ios::binary} << bytes;
+    }
+    std::string on_disk(const std::string& name) const {
+        std::ifstream in{drive_ / name, std::ios::binary};
+        return {std::istreambuf_iterator<char>{in}, std::istreambuf_iterator<char>{}};
     }
 
     static void make_read_only(const fs::path& file) {
@@ -234,8 +246,8 @@ protected:
     ListWatcher disk;
 };
 
-const QString no_disk = QStringLiteral(
-    "No removable disk was found. Insert a USB stick or a floppy disk and try again.");
+const QString unplugged = QStringLiteral(
+    "The backup folder \"/nonexistent/quillmark\" named by QUILLMARK_BACKUP_DIR does not exist.");
 const QString backup_question = QStringLiteral("Backup all classes to floppy disk?");
 const QString place_disk =
     QStringLiteral("Please place a blank floppy disk in drive A: and click 'OK'");
@@ -262,9 +274,9 @@ TEST_F(BackupRestoreTest, BackupAsksTwiceThenCopiesEveryListedClassOrSaysWhyNot)
         .expect_message(place_disk, Answer::ok, Icon::none)
         .expect_message(QStringLiteral("Backup was successful."), Answer::ok, Icon::none);
     click("Image1");
-    EXPECT_EQ("a desks", read_file("drive/A.chart"));
-    EXPECT_EQ("b desks", read_file("drive/B.chart"));
-    EXPECT_EQ("b", read_file("drive/B.web"));
+    EXPECT_EQ("a desks", on_disk("A.chart"));
+    EXPECT_EQ("b desks", on_disk("B.chart"));
+    EXPECT_EQ("b", on_disk("B.web"));
     EXPECT_FALSE(fs::exists(drive_ / "qmk.dat") || fs::exists(drive_ / "qmk.els"));
 
     write_file("A.cls", "a, later");
@@ -275,12 +287,12 @@ TEST_F(BackupRestoreTest, BackupAsksTwiceThenCopiesEveryListedClassOrSaysWhyNot)
             QStringLiteral("Backup stopped: could not copy \"B.web\": the file is read-only."),
             Answer::ok, Icon::error);
     click("Image1");
-    EXPECT_EQ("a, later", read_file("drive/A.cls"));
+    EXPECT_EQ("a, later", on_disk("A.cls"));
 
     unplug();
     disk.expect_message(backup_question, Answer::yes)
         .expect_message(place_disk)
-        .expect_message(no_disk, Answer::ok, Icon::error);
+        .expect_message(unplugged, Answer::ok, Icon::error);
     click("Image1");
     EXPECT_EQ((Names{"A.cls", "B.web"}), listed());
 }
@@ -288,8 +300,8 @@ TEST_F(BackupRestoreTest, BackupAsksTwiceThenCopiesEveryListedClassOrSaysWhyNot)
 TEST_F(BackupRestoreTest, RestoreAsksWithTheDiskInViewAndEndsOnTheProgramFolder) {
     write_file("A.cls", "local a");
     write_file("Z.cls", "z");
-    write_file("drive/notes.txt", "not a class");
-    write_file("drive/qmk.dat", "someone else's password\r\n");
+    put_on_disk("notes.txt", "not a class");
+    put_on_disk("qmk.dat", "someone else's password\r\n");
     class_manager();
     const Names program_folder{"A.cls", "Z.cls"};
 
@@ -298,9 +310,9 @@ TEST_F(BackupRestoreTest, RestoreAsksWithTheDiskInViewAndEndsOnTheProgramFolder)
     EXPECT_EQ(Names{}, disk.seen.back());
     EXPECT_EQ(program_folder, listed());
 
-    write_file("drive/A.cls", "disk a");
-    write_file("drive/A.chart", "disk desks");
-    write_file("drive/C.cls", "disk c");
+    put_on_disk("A.cls", "disk a");
+    put_on_disk("A.chart", "disk desks");
+    put_on_disk("C.cls", "disk c");
     disk.expect_message(restore_question, Answer::no, Icon::none);
     click("Image7");
     EXPECT_EQ((Names{"A.cls", "C.cls"}), disk.seen.back());
@@ -325,9 +337,30 @@ TEST_F(BackupRestoreTest, RestoreAsksWithTheDiskInViewAndEndsOnTheProgramFolder)
     EXPECT_EQ((Names{"A.cls", "C.cls", "Z.cls"}), listed());
 
     unplug();
-    disk.expect_message(no_disk, Answer::ok, Icon::error);
+    disk.expect_message(unplugged, Answer::ok, Icon::error);
     click("Image7");
     EXPECT_EQ((Names{"A.cls", "C.cls", "Z.cls"}), listed());
+}
+
+TEST_F(BackupRestoreTest, ADiskThatHoldsTheClassesThemselvesIsRefused) {
+    write_file("A.cls", "a");
+    class_manager();
+    const QString holds =
+        QStringLiteral("The backup disk holds the classes themselves, so a backup there would "
+                       "copy nothing. Insert another removable disk.");
+    for (const fs::path& named : {folder(), folder() / "Backups"}) {
+        fs::create_directories(named);
+        ::setenv("QUILLMARK_BACKUP_DIR", named.c_str(), 1);
+        disk.expect_message(backup_question, Answer::yes)
+            .expect_message(place_disk)
+            .expect_message(holds, Answer::ok, Icon::error);
+        click("Image1");
+        disk.expect_message(holds, Answer::ok, Icon::error);
+        click("Image7");
+        disk.verify();
+        EXPECT_EQ((Names{"A.cls"}), listed());
+    }
+    EXPECT_TRUE(fs::is_empty(folder() / "Backups"));
 }
 
 } // namespace

@@ -201,7 +201,7 @@ TEST_F(GradingWindowsTest, WizardRefusesNoCurveTextThatIsNoNumberAndNoAssignment
     click("Option1(0)");
     EXPECT_FALSE(box("Text2").isEnabled());
     EXPECT_EQ(linear_explanation, explanation());
-    for (const char* text : {"abc", "", "12abc", "$5", "1,000", "1e999"}) {
+    for (const char* text : {"abc", "", "12abc", "$5", "1,000", "1e999", "0.5e999", ".1e400"}) {
         box("Text1").setText(QLatin1String{text});
         dialogs.expect_message(QStringLiteral("You must enter a numeric value."));
         click("Command1");

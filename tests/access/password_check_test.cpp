@@ -1,0 +1,63 @@
+#include "access/password_check.h"
+#include "access/password_file.h"
+#include "classdata/class_data.h"
+#include "support/class_fixture.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace quillmark {
+namespace {
+
+namespace fs = std::filesystem;
+using PasswordCheckTest = testing::ClassFixture;
+
+TEST_F(PasswordCheckTest, TheFileKeepsASaltedHashThatOnlyTheExactPasswordMatches) {
+    ASSERT_TRUE(set_password("Secret"));
+    const std::string stored = read_file("qmk.dat");
+    EXPECT_EQ(password + "\r\n", stored);
+    EXPECT_TRUE(stored.starts_with("$argon2id$")) << stored;
+    EXPECT_EQ(std::string::npos, stored.find("Secret"));
+    EXPECT_EQ(fs::perms{0600}, fs::status(folder() / "qmk.dat").permissions());
+    EXPECT_EQ(password, read_password_file());
+
+    EXPECT_TRUE(log_on("Secret"));
+    for (const char* wrong : {"secret", "Secret ", "", "zxqv"}) {
+        EXPECT_FALSE(log_on(wrong)) << wrong;
+    }
+    // Each hash has its own salt, so equal passwords do not show as equal lines.
+    EXPECT_NE(password_line("Secret"), password_line("Secret"));
+
+    ASSERT_TRUE(set_password(""));
+    EXPECT_TRUE(log_on(""));
+    EXPECT_FALSE(log_on(" "));
+
+    // The no-password mark stays readable as such.
+    ASSERT_TRUE(set_password(no_password));
+    EXPECT_EQ("zxqv\r\n", read_file("qmk.dat"));
+    EXPECT_EQ(no_password, password);
+}
+
+TEST_F(PasswordCheckTest, APlainPasswordFromBeforeIsHashedAtTheNextRightLogOn) {
+    write_file("qmk.dat", "Secret\r\n");
+    fs::permissions(folder() / "qmk.dat", fs::perms{0644});
+    password = *read_password_file();
+    EXPECT_FALSE(log_on("secret"));
+    EXPECT_EQ("Secret\r\n", read_file("qmk.dat"));
+
+    EXPECT_TRUE(log_on("Secret"));
+    const std::string stored = read_file("qmk.dat");
+    EXPECT_TRUE(stored.starts_with("$argon2id$")) << stored;
+    EXPECT_EQ(password + "\r\n", stored);
+    EXPECT_EQ(fs::perms{0600}, fs::status(folder() / "qmk.dat").permissions());
+    EXPECT_EQ(1, std::distance(fs::directory_iterator{folder()}, {}));
+    EXPECT_TRUE(log_on("Secret"));
+    EXPECT_FALSE(log_on(stored.substr(0, stored.size() - 2)));
+
+    // A plain password that looks like a hash but is short enough to be typed is still plain.
+    password = "$argon2id$v=19$m=1";
+    EXPECT_TRUE(log_on("$argon2id$v=19$m=1"));
+}
+
+} // namespace
+} // namespace quillmark
