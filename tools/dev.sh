@@ -11,7 +11,8 @@ if [[ $mode != run && $mode != test ]]; then
 fi
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation2 poppler-utils)
+          libbenchmark-dev fonts-liberation2 poppler-utils libcups2-dev cups
+          printer-driver-cups-pdf)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
