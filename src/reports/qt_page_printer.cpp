@@ -179,7 +179,8 @@ double QtPagePrinter::page_scale() const {
     // Letter paper less a quarter inch on either side, in points.
     const double letter_width =
         layout.orientation() == QPageLayout::Portrait ? 8 * 72.0 : 10.5 * 72.0;
-    return std::min(1.0, layout.paintRect(QPageLayout::Point).width() / letter_width);
+    const double width = layout.paintRect(QPageLayout::Point).width();
+    return width > 0.0 ? std::min(1.0, width / letter_width) : 1.0;
 }
 
 void QtPagePrinter::fit_page() {

@@ -9,7 +9,9 @@
 #include "ui/printer_list.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <QImage>
