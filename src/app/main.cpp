@@ -7,9 +7,25 @@
 #include "ui/dialogs.h"
 #include "ui/text.h"
 
+#include <cstdlib>
 #include <iostream>
 
 #include <QApplication>
+
+namespace {
+
+// Whether the session names a display that windows could go to.
+bool display_named() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     using namespace quillmark;
@@ -19,15 +35,21 @@ int main(int argc, char* argv[]) {
         return options ? 0 : 2;
     }
 
+    // Before Qt starts, as Qt ends the program where there is no display: the refusal must
+    // reach any terminal.
+    const Result opened = open_program_folder(options->folder.value_or(default_program_folder()));
+    if (!opened) {
+        std::cerr << cp1252_to_utf8(opened.message()) << '\n';
+        if (!display_named()) {
+            return 1;
+        }
+    }
+
     // Qt must not act on options such as -style.
     int qt_argc = 1;
     QApplication application{qt_argc, argv};
     application.setApplicationName(QStringLiteral("Quillmark"));
-
-    if (const Result opened =
-            open_program_folder(options->folder.value_or(default_program_folder()));
-        !opened) {
-        std::cerr << cp1252_to_utf8(opened.message()) << '\n';
+    if (!opened) {
         ui::msgbox(ui::to_qstring(opened.message()), ui::Icon::error);
         return 1;
     }

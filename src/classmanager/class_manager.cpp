@@ -8,6 +8,7 @@
 #include "classmanager/removable_drive.h"
 #include "grading/categories_file.h"
 #include "ui/dialogs.h"
+#include "ui/icons.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
@@ -20,7 +21,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QStyle>
 
 namespace quillmark {
 namespace {
@@ -60,36 +60,31 @@ Form4::Form4(QWidget* parent)
     Label1->setAlignment(Qt::AlignCenter);
 
     // Two rows under the picture: the class commands, then backup, restore and quit.
-    const auto make_button = [this](const char* name, QStyle::StandardPixmap picture, int row,
-                                    int column, const QString& caption) {
+    const auto make_button = [this](const char* name, ui::ButtonIcon picture, int row, int column,
+                                    const QString& caption) {
         auto* button = new ui::ImageButton{this};
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(244 + column * (button_size + button_gap),
                             144 + row * (button_size + button_gap), button_size, button_size);
         button->setAlignment(Qt::AlignCenter);
-        // Some themes offer a picture only at a smaller size; scaling keeps the buttons alike.
-        const QPixmap pixmap = style()->standardIcon(picture).pixmap(icon_size, icon_size);
-        if (!pixmap.isNull()) {
-            button->setPixmap(
-                pixmap.scaled(icon_size, icon_size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        }
+        button->set_icon(ui::button_icon(picture), icon_size);
         connect(button, &ui::ImageButton::hovered, Label1,
                 [this, caption] { Label1->setText(caption); });
         return button;
     };
-    Image5 = make_button("Image5", QStyle::SP_DialogOpenButton, 0, 0,
+    Image5 = make_button("Image5", ui::ButtonIcon::open_class, 0, 0,
                          QStringLiteral("Open Existing Class..."));
-    Image6 =
-        make_button("Image6", QStyle::SP_FileIcon, 0, 1, QStringLiteral("Create New Class..."));
-    Image3 = make_button("Image3", QStyle::SP_TrashIcon, 0, 2, QStringLiteral("Delete Class..."));
-    Image4 = make_button("Image4", QStyle::SP_FileDialogDetailedView, 0, 3,
+    Image6 = make_button("Image6", ui::ButtonIcon::new_class, 0, 1,
+                         QStringLiteral("Create New Class..."));
+    Image3 = make_button("Image3", ui::ButtonIcon::delete_class, 0, 2,
+                         QStringLiteral("Delete Class..."));
+    Image4 = make_button("Image4", ui::ButtonIcon::rename_class, 0, 3,
                          QStringLiteral("Rename Class..."));
-    Image1 = make_button("Image1", QStyle::SP_DriveFDIcon, 1, 0,
+    Image1 = make_button("Image1", ui::ButtonIcon::backup, 1, 0,
                          QStringLiteral("Backup Classes to floppy disk..."));
-    Image7 = make_button("Image7", QStyle::SP_BrowserReload, 1, 1,
+    Image7 = make_button("Image7", ui::ButtonIcon::restore, 1, 1,
                          QStringLiteral("Restore Classes from Backup..."));
-    Image2 =
-        make_button("Image2", QStyle::SP_DialogCloseButton, 1, 3, QStringLiteral("Quit Quillmark"));
+    Image2 = make_button("Image2", ui::ButtonIcon::quit, 1, 3, QStringLiteral("Quit Quillmark"));
 
     connect(Image5, &ui::ImageButton::clicked, this, &Form4::open_button);
     connect(Image6, &ui::ImageButton::clicked, this, &Form4::create_class);

@@ -10,6 +10,7 @@
 #include "ui/click_watcher.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/icons.h"
 #include "ui/image_button.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
@@ -21,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -248,16 +248,16 @@ void Form1::build_toolbox() {
     const std::array<QString, 4> captions{
         QStringLiteral("Seating Planner"), QStringLiteral("Curve Wizard"),
         QStringLiteral("Blank Screen"), QStringLiteral("Priority Support")};
-    const std::array<QStyle::StandardPixmap, 4> icons{QStyle::SP_FileDialogDetailedView,
-                                                      QStyle::SP_ArrowUp, QStyle::SP_ComputerIcon,
-                                                      QStyle::SP_MessageBoxQuestion};
+    const std::array<ui::ButtonIcon, 4> icons{
+        ui::ButtonIcon::seating_planner, ui::ButtonIcon::curve_wizard, ui::ButtonIcon::blank_screen,
+        ui::ButtonIcon::priority_support};
     for (int i = 0; i < 4; ++i) {
         const int left = i < 2 ? 9240 : 10500;
         const int top = i % 2 == 0 ? 4860 : 5400;
         Image2[i] = new ui::ImageButton{client};
         Image2[i]->setObjectName(ui::indexed_name("Image2", i));
         Image2[i]->setGeometry(ui::twips_rect(left, top, 480, 480));
-        Image2[i]->setPixmap(style()->standardIcon(icons[i]).pixmap(ui::twips(480)));
+        Image2[i]->set_icon(ui::button_icon(icons[i]), ui::twips(480));
         Label21[i] = new ui::ImageButton{client};
         Label21[i]->setObjectName(ui::indexed_name("Label21", i));
         Label21[i]->setText(captions[i]);

@@ -4,6 +4,7 @@
 #include "classdata/numbers.h"
 #include "grading/number_text.h"
 #include "grading/statistics.h"
+#include "reports/page_space.h"
 #include "reports/report_page.h"
 
 #include <array>
@@ -17,12 +18,24 @@ const std::string& title_of(int slot) {
     return slot <= assignment_slots ? asg_title[slot] : none;
 }
 
-void print_statistics(PagePrinter& printer) {
-    printer.print_line("          Class Average:" + figure_text(class_average()) + "%");
-    print_std_dev(printer, "     ", class_std_dev());
+// Worked out once per block: measuring the heading prints it twice.
+struct ClassFigures {
+    double average = 0.0;
+    double std_dev = 0.0;
     std::array<double, 5> shares{};
-    class_distribution(shares[0], shares[1], shares[2], shares[3], shares[4]);
-    print_letter_shares(printer, "     ", shares);
+};
+
+ClassFigures class_figures() {
+    ClassFigures figures{class_average(), class_std_dev(), {}};
+    auto& [a, b, c, d, f] = figures.shares;
+    class_distribution(a, b, c, d, f);
+    return figures;
+}
+
+void print_statistics(PagePrinter& printer, const ClassFigures& figures) {
+    printer.print_line("          Class Average:" + figure_text(figures.average) + "%");
+    print_std_dev(printer, "     ", figures.std_dev);
+    print_letter_shares(printer, "     ", figures.shares);
 }
 
 // Five lines: the first half of the block's slots on the left, the second half on the right.
@@ -66,16 +79,12 @@ std::string student_line(std::int16_t s, std::int16_t first, std::int16_t last) 
     return line + " (" + fill_text(cut_text(average, 4), 4) + ")";
 }
 
-} // namespace
-
-void print_class_report(PagePrinter& printer, std::int16_t first, std::int16_t last,
-                        const std::string& today) {
-    if (first < 1 || last < first || last > assignment_slots) {
-        return;
-    }
+// Everything above the student rows.
+void print_heading(PagePrinter& printer, std::int16_t first, std::int16_t last,
+                   const std::string& today, const ClassFigures& figures) {
     print_header_block(printer, today);
     set_font(printer, "Courier New", 10);
-    print_statistics(printer);
+    print_statistics(printer, figures);
 
     set_font(printer, "Arial", 12);
     printer.print_line("");
@@ -94,7 +103,26 @@ void print_class_report(PagePrinter& printer, std::int16_t first, std::int16_t l
         "      Student ID:                                                      AVG%");
     printer.set_bold(false);
     printer.set_underline(false);
-    for (std::int16_t s = 0; s <= last_student(); ++s) {
+}
+
+} // namespace
+
+void print_class_report(PagePrinter& printer, std::int16_t first, std::int16_t last,
+                        const std::string& today) {
+    if (first < 1 || last < first || last > assignment_slots) {
+        return;
+    }
+    const ClassFigures figures = class_figures();
+    const std::int16_t last_row = last_student();
+    // A heading alone at the foot of a page would lose its rows to the next.
+    keep_on_one_page(printer, [&](PagePrinter& lines) {
+        print_heading(lines, first, last, today, figures);
+        if (last_row >= 0) {
+            lines.print_line(student_line(0, first, last));
+        }
+    });
+    print_heading(printer, first, last, today, figures);
+    for (std::int16_t s = 0; s <= last_row; ++s) {
         printer.print_line(student_line(s, first, last));
     }
 }

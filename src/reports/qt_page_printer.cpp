@@ -1,7 +1,9 @@
 #include "reports/qt_page_printer.h"
 
+#include "ui/printer_list.h"
 #include "ui/text.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QDir>
@@ -34,6 +36,11 @@ double average_char_width(const QFontMetricsF& metrics) {
         width += metrics.horizontalAdvance(QLatin1Char{character}) * weight;
     }
     return width / 1000.0;
+}
+
+// A system printer's queue, rather than a file.
+bool prints_to_queue(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
 }
 
 } // namespace
@@ -96,11 +103,40 @@ void QtPagePrinter::end_document() {
         return;
     }
     // A document without a line is still one (empty) page.
-    if (!painter_.isActive() && !painter_.begin(&printer_)) {
-        failure_ = failure_reason(printer_, QStringLiteral("start the document"));
-    } else if (!painter_.end()) {
-        failure_ = failure_reason(printer_, QStringLiteral("finish the document"));
+    if (!painter_.isActive() && !start_document()) {
+        return;
     }
+    if (!painter_.end()) {
+        failure_ = failure_reason(printer_, QStringLiteral("finish the document"));
+    } else if (prints_to_queue(printer_)) {
+        // Qt's print engine reports success whatever the queue answered.
+        failure_ = ui::job_refusal();
+    }
+    top_ = 0.0;
+}
+
+double QtPagePrinter::line_height(const std::string& font_name, int points) const {
+    QFont font{ui::to_qstring(font_name)};
+    font.setPointSize(points);
+    return QFontMetricsF{font, &printer_}.lineSpacing();
+}
+
+double QtPagePrinter::current_line_height() const {
+    return QFontMetricsF{font_, &printer_}.lineSpacing();
+}
+
+double QtPagePrinter::room_left() const {
+    return page_height() - top_;
+}
+
+void QtPagePrinter::new_page() {
+    if (!failure_.isEmpty() || !painter_.isActive() || top_ <= 0.0) {
+        return;
+    }
+    if (!printer_.newPage()) {
+        failure_ = failure_reason(printer_, QStringLiteral("start a new page"));
+    }
+    fit_page();
     top_ = 0.0;
 }
 
@@ -109,24 +145,47 @@ bool QtPagePrinter::make_room_for_line() {
         return false;
     }
     if (!painter_.isActive()) {
-        if (!painter_.begin(&printer_)) {
-            failure_ = failure_reason(printer_, QStringLiteral("start the document"));
-            return false;
-        }
-        top_ = 0.0;
-        return true;
+        return start_document();
     }
-    const double page_height =
-        printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
     // A line taller than the page goes on a page of its own rather than on no page.
-    if (top_ > 0.0 && top_ + QFontMetricsF{font_, &printer_}.lineSpacing() > page_height) {
-        if (!printer_.newPage()) {
-            failure_ = failure_reason(printer_, QStringLiteral("start a new page"));
+    if (current_line_height() > room_left()) {
+        new_page();
+    }
+    return failure_.isEmpty();
+}
+
+bool QtPagePrinter::start_document() {
+    if (prints_to_queue(printer_)) {
+        failure_ = ui::queue_refusal(printer_.printerName());
+        if (!failure_.isEmpty()) {
             return false;
         }
-        top_ = 0.0;
     }
+    if (!painter_.begin(&printer_)) {
+        failure_ = failure_reason(printer_, QStringLiteral("start the document"));
+        return false;
+    }
+    fit_page();
+    top_ = 0.0;
     return true;
+}
+
+double QtPagePrinter::page_height() const {
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).height() / page_scale();
+}
+
+double QtPagePrinter::page_scale() const {
+    const QPageLayout layout = printer_.pageLayout();
+    // Letter paper less a quarter inch on either side, in points.
+    const double letter_width =
+        layout.orientation() == QPageLayout::Portrait ? 8 * 72.0 : 10.5 * 72.0;
+    const double width = layout.paintRect(QPageLayout::Point).width();
+    return width > 0.0 ? std::min(1.0, width / letter_width) : 1.0;
+}
+
+void QtPagePrinter::fit_page() {
+    painter_.resetTransform();
+    painter_.scale(page_scale(), page_scale());
 }
 
 void QtPagePrinter::draw(const QString& text, double x) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 
 namespace quillmark::ui {
@@ -11,6 +12,10 @@ class ImageButton : public QLabel {
 public:
     explicit ImageButton(QWidget* parent = nullptr);
 
+    // Shows icon at size by size logical pixels, drawn for the display scale of the screen the
+    // button is shown on, so it stays sharp at 2x.
+    void set_icon(const QIcon& icon, int size);
+
 signals:
     void clicked();
     void hovered();
@@ -18,6 +23,13 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void draw_icon();
+
+    QIcon icon_;
+    int icon_size_ = 0;
 };
 
 } // namespace quillmark::ui

@@ -1,10 +1,25 @@
 #include "ui/printer_list.h"
 
+#include <cups/cups.h>
+#include <string_view>
+
 #include <QMarginsF>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 namespace quillmark::ui {
+namespace {
+
+// The print service's own words for its last answer on this thread, without the full stop.
+QString last_answer() {
+    QString text = QString::fromUtf8(cupsLastErrorString()).trimmed();
+    if (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+} // namespace
 
 QStringList printer_names() {
     QStringList names = QPrinterInfo::availablePrinterNames();
@@ -30,6 +45,25 @@ std::unique_ptr<QPrinter> pdf_printer(const QString& file, const QString& docume
     // Courier New, then still fits across a landscape page.
     printer->setPageMargins(QMarginsF{18, 18, 18, 18}, QPageLayout::Point);
     return printer;
+}
+
+QString queue_refusal(const QString& name) {
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.toUtf8().constData(), nullptr);
+    if (dest == nullptr) {
+        return QStringLiteral("it is not available (%1)").arg(last_answer());
+    }
+    const char* accepting =
+        cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const bool refuses = accepting != nullptr && std::string_view{accepting} == "false";
+    cupsFreeDests(1, dest);
+    return refuses ? QStringLiteral("it does not accept jobs") : QString{};
+}
+
+QString job_refusal() {
+    if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+        return {};
+    }
+    return QStringLiteral("it refused the job (%1)").arg(last_answer());
 }
 
 } // namespace quillmark::ui

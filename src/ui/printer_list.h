@@ -20,4 +20,13 @@ std::unique_ptr<QPrinter> system_printer(const QString& name, const QString& doc
 // The PDF printer writing into file, in portrait.
 std::unique_ptr<QPrinter> pdf_printer(const QString& file, const QString& document_name);
 
+// Why the system printer `name` would not take a job now, for the user ("it does not accept
+// jobs"); empty when it would.
+QString queue_refusal(const QString& name);
+
+// Why the print service refused the job last handed to it on this thread, for the user; empty
+// when it took the job. Qt's print engine hands a document over as its painter ends and keeps
+// the answer to itself, so this asks right after.
+QString job_refusal();
+
 } // namespace quillmark::ui

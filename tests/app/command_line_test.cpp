@@ -33,20 +33,32 @@ TEST(CommandLine, TakesOnlyTheFolderOption) {
     }
 }
 
-using ProgramTest = testing::ClassFixture;
+class ProgramTest : public testing::ClassFixture {
+protected:
+    // Runs the program with no display, its errors going to errors.txt; returns its exit status,
+    // or -1 when it did not exit by itself (Qt aborts it where there is no display).
+    int run_without_display(const std::string& arguments) const {
+        const std::string errors = (folder() / "errors.txt").string();
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+                                    "XDG_DATA_HOME='" +
+                                    folder().string() + "' '" QUILLMARK_EXECUTABLE "' " +
+                                    arguments + " 2>'" + errors + "'";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+};
 
-TEST_F(ProgramTest, AnUnknownOptionEndsItWithTheUsageLineBeforeAnything) {
-    // No display either: a window opened before the refusal would end the program otherwise.
-    const std::string errors = (folder() / "errors.txt").string();
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
-                                "XDG_DATA_HOME='" +
-                                folder().string() + "' '" QUILLMARK_EXECUTABLE "' --bogus 2>'" +
-                                errors + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 2);
+// A window opened before the refusal would end the program otherwise.
+TEST_F(ProgramTest, RefusalsComeOnATerminalWithoutADisplay) {
+    EXPECT_EQ(run_without_display("--bogus"), 2);
     EXPECT_EQ(read_file("errors.txt"), "usage: quillmark [--folder DIR]\n");
     EXPECT_FALSE(std::filesystem::exists(folder() / "Quillmark"));
+
+    write_file("notes.txt", "not a folder");
+    const std::string notes = (folder() / "notes.txt").string();
+    EXPECT_EQ(run_without_display("--folder '" + notes + "'"), 1);
+    EXPECT_EQ(read_file("errors.txt"), "Quillmark cannot keep its classes in the folder \"" +
+                                           notes + "\": it is not a folder.\n");
 }
 
 TEST(ProgramResources, ThePrioritySupportPageIsBesideTheProgramAndSpeaksOfIt) {

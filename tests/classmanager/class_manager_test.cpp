@@ -1,9 +1,11 @@
 #include "app/navigator.h"
 #include "classdata/class_data.h"
 #include "classmanager/class_manager.h"
+#include "gradebook/gradebook_window.h"
 #include "support/dialog_script.h"
 #include "ui/image_button.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -199,6 +201,31 @@ TEST_F(ClassManagerTest, CaptionsFollowTheMouse) {
     EXPECT_EQ(QStringLiteral("Open Existing Class..."), label->text());
     move_mouse(&form, QPoint{2, 2});
     EXPECT_EQ(QString{}, label->text());
+}
+
+// One set of our own: each button its own picture, all of one size, drawn for the display scale
+// of the screen they are on.
+TEST_F(ClassManagerTest, TheButtonsAndTheToolboxShowElevenPicturesOfOneSetAndSize) {
+    std::vector<ui::ImageButton*> buttons;
+    Form4& form = class_manager();
+    for (const char* name :
+         {"Image5", "Image6", "Image3", "Image4", "Image1", "Image7", "Image2"}) {
+        buttons.push_back(form.findChild<ui::ImageButton*>(QString::fromLatin1(name)));
+    }
+    Form1& gradebook = show_gradebook();
+    for (const char* name : {"Image2(0)", "Image2(1)", "Image2(2)", "Image2(3)"}) {
+        buttons.push_back(gradebook.findChild<ui::ImageButton*>(QString::fromLatin1(name)));
+    }
+    std::vector<QImage> pictures;
+    for (const ui::ImageButton* button : buttons) {
+        ASSERT_NE(nullptr, button);
+        SCOPED_TRACE(button->objectName().toStdString());
+        const QPixmap picture = button->pixmap();
+        EXPECT_EQ(QSizeF(32, 32), picture.deviceIndependentSize());
+        EXPECT_EQ(button->devicePixelRatioF(), picture.devicePixelRatio());
+        EXPECT_EQ(0, std::ranges::count(pictures, picture.toImage()));
+        pictures.push_back(picture.toImage());
+    }
 }
 
 // Answers as the script says, noting what File1 lists whenever a message box comes up.

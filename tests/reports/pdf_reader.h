@@ -43,6 +43,7 @@ inline std::vector<std::string> pdf_lines(const QString& file) {
 
 struct PdfWord {
     double left = 0.0; // points from the page's top left corner
+    double right = 0.0;
     double top = 0.0;
     double bottom = 0.0;
     std::string text; // UTF-8, with "&", "<" and ">" as HTML entities
@@ -56,7 +57,7 @@ struct PdfPage {
 inline std::vector<PdfPage> pdf_pages(const QString& file) {
     static const std::regex page_tag{R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re"};
     static const std::regex word_tag{
-        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">(.*)</word>)re"};
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">(.*)</word>)re"};
     std::istringstream html = run_tool("pdftotext", {"-bbox", file, "-"});
     std::vector<PdfPage> pages;
     for (std::string line; std::getline(html, line);) {
@@ -64,8 +65,8 @@ inline std::vector<PdfPage> pdf_pages(const QString& file) {
         if (std::regex_search(line, match, page_tag)) {
             pages.push_back({std::stod(match[1]), std::stod(match[2]), {}});
         } else if (std::regex_search(line, match, word_tag) && !pages.empty()) {
-            pages.back().words.push_back(
-                {std::stod(match[1]), std::stod(match[2]), std::stod(match[3]), match[4]});
+            pages.back().words.push_back({std::stod(match[1]), std::stod(match[3]),
+                                          std::stod(match[2]), std::stod(match[4]), match[5]});
         }
     }
     return pages;

@@ -233,11 +233,17 @@ TEST_F(PrintDialogTest, StudentAndAssignmentReportsReadBackAndAFileNotWrittenIsR
     // A file that cannot be written is reported, and nothing more is opened.
     open(report_kind::individual_assignment);
     const QString file = in_folder("no such folder/report.pdf");
+    // A second click meanwhile must not start a second printout.
+    const auto print_disabled = [&] {
+        EXPECT_FALSE(control<QPushButton>("Command1")->isEnabled());
+    };
     dialogs.expect_save_file(proposed("Period1 - Individual Assignment Report.pdf"), file)
+        .while_shown(print_disabled)
         .expect_message(
             QStringLiteral("Could not print to \"PDF File\": the file \"%1\" could not be written.")
                 .arg(file),
-            ui::Answer::ok, ui::Icon::exclamation);
+            ui::Answer::ok, ui::Icon::exclamation)
+        .while_shown(print_disabled);
     click("Command1");
     EXPECT_TRUE(handed_back());
     EXPECT_EQ((QList<QUrl>{QUrl::fromLocalFile(student), QUrl::fromLocalFile(assignment)}),

@@ -83,6 +83,70 @@ TEST_F(ReportTest, ClassReportLineForLineByIdOrByNameAndInBlocksOfTen) {
     EXPECT_EQ(1, count("      25. " + blanks(30) + "   30. " + blanks(30)));
 }
 
+// In the recorder's model a block's heading is 27 lines, 306 points high in the first block and
+// 310 in a later one (its two opening blank lines are in the rows' font), and a row is 12: on
+// pages of 1000 points, 31 students leave exactly the 322 points the second heading and its
+// first row need, 32 leave 12 less.
+TEST_F(ReportTest, ABlockStartsANewPageWhenItsHeadingAndFirstRowWouldNotFitTogether) {
+    for (std::int16_t a = 0; a < 11; ++a) {
+        add_assignment(a, "Lab " + std::to_string(a + 1), 10);
+    }
+    const auto print_both_blocks = [](RecordingPrinter& into) {
+        print_class_report(into, 1, 10, today);
+        print_class_report(into, 11, 20, today);
+    };
+    const auto printed_lines_and_breaks = [](const RecordingPrinter& from) {
+        std::vector<std::string> lines;
+        std::ranges::copy_if(from.transcript, std::back_inserter(lines),
+                             [](const std::string& line) { return !line.starts_with("@"); });
+        return lines;
+    };
+    for (const int class_size : {31, 32}) {
+        SCOPED_TRACE(class_size);
+        for (std::int16_t s = 0; s < class_size; ++s) {
+            add_student(s, "S" + std::to_string(s), "Pupil", {});
+            students[s].scores[10] = static_cast<std::int16_t>(s % 10);
+        }
+        RecordingPrinter unpaged;
+        print_both_blocks(unpaged);
+        printer = {};
+        printer.page_height = 1000;
+        print_both_blocks(printer);
+
+        // Only the break moves, and only when it must: else the page fills up to its foot.
+        std::vector<std::string> expected = unpaged.lines;
+        const auto first_block_end = expected.begin() + 27 + class_size;
+        expected.insert(class_size == 31 ? first_block_end + 27 + 1 : first_block_end,
+                        "<new page>");
+        expect_lines(expected, printed_lines_and_breaks(printer));
+    }
+}
+
+// Slots nobody uses below the last used one still have their row, so the rows keep the
+// numbering the teacher sees in the grid.
+TEST_F(ReportTest, UnusedSlotsBelowTheLastUsedOnePrintTheirRows) {
+    add_assignment(0, "Essay", 10);
+    add_assignment(2, "Lab", 10);
+    add_student(0, "1001", "Lee", {8, 0, 9});
+    add_student(2, "1003", "Ng", {6, 0, 5});
+    print_class_report(printer, 1, 10, today);
+    expect_lines(
+        {"       1001         8    0    9    0    0    0    0    0    0    0   (85  )",
+         "       " + blanks(10) + "   0    0    0    0    0    0    0    0    0    0   (0   )",
+         "       1003         6    0    5    0    0    0    0    0    0    0   (55  )"},
+        {printer.transcript.end() - 3, printer.transcript.end()});
+
+    printer = {};
+    print_student_report(printer, 2, today);
+    expect_lines({"      1" + blanks(10) + "  6" + blanks(4) + "  10" + blanks(12) + "  60" +
+                      blanks(10) + "  D " + blanks(12) + "  ",
+                  "      2" + blanks(10) + "  0" + blanks(4) + "  100" + blanks(11) + "  0" +
+                      blanks(11) + "  F " + blanks(12) + "  ",
+                  "      3" + blanks(10) + "  5" + blanks(4) + "  10" + blanks(12) + "  50" +
+                      blanks(10) + "  F " + blanks(12) + "  "},
+                 {printer.transcript.end() - 3, printer.transcript.end()});
+}
+
 TEST_F(ReportTest, StudentReportLineForLineAndItsLegendInTwoColumns) {
     const auto legend = [&] {
         const auto begin = std::ranges::find(printer.transcript, "@Courier New 12 italic") + 1;

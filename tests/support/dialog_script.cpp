@@ -39,6 +39,9 @@ bool DialogScript::take(Kind kind, const QString& shown, Expected& box) {
     }
     box = expected_.front();
     expected_.pop_front();
+    if (box.while_shown) {
+        box.while_shown();
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "ui/dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 #include <QList>
@@ -25,23 +26,36 @@ public:
     // A message box with exactly this text (and this icon, when given), answered so.
     DialogScript& expect_message(const QString& text, ui::Answer answer = ui::Answer::ok,
                                  std::optional<ui::Icon> icon = std::nullopt) {
-        return add({Kind::message, false, text, answer, icon, {}, std::nullopt});
+        return add({Kind::message, false, text, answer, icon, {}, std::nullopt, {}});
     }
     // A message box whose text starts so.
     DialogScript& expect_message_starting(const QString& start, ui::Answer answer = ui::Answer::ok,
                                           std::optional<ui::Icon> icon = std::nullopt) {
-        return add({Kind::message, true, start, answer, icon, {}, std::nullopt});
+        return add({Kind::message, true, start, answer, icon, {}, std::nullopt, {}});
     }
     DialogScript& expect_input(const QString& prompt, const QString& answer,
                                std::optional<QString> default_answer = std::nullopt) {
         return add(
-            {Kind::input, false, prompt, ui::Answer::ok, std::nullopt, answer, default_answer});
+            {Kind::input, false, prompt, ui::Answer::ok, std::nullopt, answer, default_answer, {}});
     }
     // A save-file dialog proposing exactly this file name, answered with answer (the empty
     // text cancels it).
     DialogScript& expect_save_file(const QString& proposed_path, const QString& answer) {
-        return add({Kind::save_file, false, proposed_path, ui::Answer::ok, std::nullopt, answer,
-                    std::nullopt});
+        return add({Kind::save_file,
+                    false,
+                    proposed_path,
+                    ui::Answer::ok,
+                    std::nullopt,
+                    answer,
+                    std::nullopt,
+                    {}});
+    }
+
+    // Runs check when the box expected last comes, before it is answered: what the windows
+    // behind a box show meanwhile.
+    DialogScript& while_shown(std::function<void()> check) {
+        expected_.back().while_shown = std::move(check);
+        return *this;
     }
 
     // The addresses given to the desktop to open, in order; none is really opened.
@@ -67,6 +81,7 @@ private:
         std::optional<ui::Icon> icon;
         QString input_answer;
         std::optional<QString> default_answer;
+        std::function<void()> while_shown;
     };
 
     DialogScript& add(Expected box) {

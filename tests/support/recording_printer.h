@@ -1,7 +1,10 @@
 #pragma once
 
 #include "reports/page_printer.h"
+#include "reports/page_space.h"
 
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +14,9 @@ namespace quillmark::testing {
 // wherever the state changes; a line in pieces reads start + "<column>" + rest, and the end of
 // a document reads "<end of document>". Tests compare whole transcripts, so a wrong blank, font
 // or style shows in the diff.
-class RecordingPrinter : public PagePrinter {
+// With a page height, lines also fall on pages, each line as high as its font's size in points
+// (10 before a font is set), and "<new page>" marks where a page starts.
+class RecordingPrinter : public PagePrinter, public PageSpace {
 public:
     void set_font_name(const std::string& name) override { font_ = name; }
     void set_font_size(int points) override { size_ = points; }
@@ -20,6 +25,10 @@ public:
     void set_underline(bool on) override { underline_ = on; }
     void set_landscape() override { landscape_ = true; }
     void print_line(const std::string& text) override {
+        if (current_line_height() > room_left()) {
+            new_page();
+        }
+        used_ += current_line_height();
         std::string state = "@" + font_ + " " + std::to_string(size_) + (bold_ ? " bold" : "") +
                             (italic_ ? " italic" : "") + (underline_ ? " underline" : "") +
                             (landscape_ ? " landscape" : "");
@@ -36,8 +45,23 @@ public:
     }
     void end_document() override { transcript.emplace_back("<end of document>"); }
 
+    double line_height(const std::string& /*font_name*/, int points) const override {
+        return points;
+    }
+    double current_line_height() const override { return size_ > 0 ? size_ : 10; }
+    double room_left() const override {
+        return page_height ? *page_height - used_ : std::numeric_limits<double>::infinity();
+    }
+    void new_page() override {
+        if (used_ > 0) {
+            transcript.emplace_back("<new page>");
+            used_ = 0;
+        }
+    }
+
     std::vector<std::string> transcript;
     std::vector<std::string> lines; // the printed lines alone
+    std::optional<double> page_height;
 
 private:
     std::string font_;
@@ -47,6 +71,7 @@ private:
     bool underline_ = false;
     bool landscape_ = false;
     std::string in_force_;
+    double used_ = 0; // of the current page
 };
 
 } // namespace quillmark::testing
