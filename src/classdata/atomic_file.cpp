@@ -49,16 +49,6 @@ int sync_folder(const std::filesystem::path& folder) {
     return error;
 }
 
-Result failure(const std::filesystem::path& path, std::string_view what, std::string_view reason) {
-    std::string message = "Could not save ";
-    if (!what.empty()) {
-        message.append(what).append(" ");
-    }
-    return Result::failure(message + "\"" +
-                           name_in_message(utf8_to_cp1252(path.filename().string())) +
-                           "\": " + std::string{reason} + ".");
-}
-
 bool write_all(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
@@ -89,14 +79,14 @@ mode_t permissions_for(const struct stat* existing, FileAccess access) {
 
 } // namespace
 
-Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
-                             FileAccess access, std::string_view what) {
+std::optional<std::string> replace_file_atomically(const std::filesystem::path& path,
+                                                   std::string_view bytes, FileAccess access) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     // Renaming over a file succeeds whatever its permissions; a read-only file is respected.
     if (exists && S_ISREG(existing.st_mode) &&
         ((existing.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)) {
-        return failure(path, what, "the file is read-only");
+        return "the file is read-only";
     }
 
     // A fixed-length hidden name fits wherever the file's own name fits, and the leading dot
@@ -107,7 +97,7 @@ Result write_file_atomically(const std::filesystem::path& path, std::string_view
                            .string();
     const int descriptor = ::mkstemps(name.data(), 4);
     if (descriptor < 0) {
-        return failure(path, what, std::strerror(errno));
+        return std::strerror(errno);
     }
     int error = 0;
     if (::fchmod(descriptor, permissions_for(exists ? &existing : nullptr, access)) != 0 ||
@@ -122,12 +112,27 @@ Result write_file_atomically(const std::filesystem::path& path, std::string_view
     }
     if (error != 0) {
         ::unlink(name.c_str());
-        return failure(path, what, std::strerror(error));
+        return std::strerror(error);
     }
     if (const int sync_error = sync_folder(path.parent_path()); sync_error != 0) {
-        return failure(path, what, std::strerror(sync_error));
+        return std::strerror(sync_error);
     }
-    return Result::success();
+    return std::nullopt;
+}
+
+Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
+                             FileAccess access, std::string_view what) {
+    const std::optional<std::string> reason = replace_file_atomically(path, bytes, access);
+    if (!reason) {
+        return Result::success();
+    }
+    std::string message = "Could not save ";
+    if (!what.empty()) {
+        message.append(what).append(" ");
+    }
+    return Result::failure(message + "\"" +
+                           name_in_message(utf8_to_cp1252(path.filename().string())) +
+                           "\": " + *reason + ".");
 }
 
 void remove_stale_temporary_files(const std::filesystem::path& folder) {

@@ -3,6 +3,8 @@
 #include "classdata/result.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillmark {
@@ -19,6 +21,12 @@ enum class FileAccess { everyone, owner_only };
 // what, when given, says what the file is in the message ("the seating chart").
 Result write_file_atomically(const std::filesystem::path& path, std::string_view bytes,
                              FileAccess access = FileAccess::everyone, std::string_view what = {});
+
+// The same write for callers whose message is not about saving: the reason of a failure
+// ("File too large", "the file is read-only"), or nothing on success.
+std::optional<std::string> replace_file_atomically(const std::filesystem::path& path,
+                                                   std::string_view bytes,
+                                                   FileAccess access = FileAccess::everyone);
 
 // Deletes the temporary files that saves into folder interrupted by a crash or a kill left
 // behind: regular files named as write_file_atomically names them and unchanged for more than a
