@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
@@ -25,23 +26,64 @@ public:
     // A message box with exactly this text (and this icon, when given), answered so.
     DialogScript& expect_message(const QString& text, ui::Answer answer = ui::Answer::ok,
                                  std::optional<ui::Icon> icon = std::nullopt) {
-        return add({Kind::message, false, text, answer, icon, {}, std::nullopt});
+        return add({Kind::message, false, text, answer, icon, {}, std::nullopt, {}, -1});
     }
     // A message box whose text starts so.
     DialogScript& expect_message_starting(const QString& start, ui::Answer answer = ui::Answer::ok,
                                           std::optional<ui::Icon> icon = std::nullopt) {
-        return add({Kind::message, true, start, answer, icon, {}, std::nullopt});
+        return add({Kind::message, true, start, answer, icon, {}, std::nullopt, {}, -1});
     }
     DialogScript& expect_input(const QString& prompt, const QString& answer,
                                std::optional<QString> default_answer = std::nullopt) {
-        return add(
-            {Kind::input, false, prompt, ui::Answer::ok, std::nullopt, answer, default_answer});
+        return add({Kind::input,
+                    false,
+                    prompt,
+                    ui::Answer::ok,
+                    std::nullopt,
+                    answer,
+                    default_answer,
+                    {},
+                    -1});
     }
     // A save-file dialog proposing exactly this file name, answered with answer (the empty
     // text cancels it).
     DialogScript& expect_save_file(const QString& proposed_path, const QString& answer) {
-        return add({Kind::save_file, false, proposed_path, ui::Answer::ok, std::nullopt, answer,
-                    std::nullopt});
+        return add({Kind::save_file,
+                    false,
+                    proposed_path,
+                    ui::Answer::ok,
+                    std::nullopt,
+                    answer,
+                    std::nullopt,
+                    {},
+                    -1});
+    }
+
+    // An open-file dialog starting in this folder, answered with answer (the empty text cancels
+    // it).
+    DialogScript& expect_open_file(const QString& folder, const QString& answer) {
+        return add({Kind::open_file,
+                    false,
+                    folder,
+                    ui::Answer::ok,
+                    std::nullopt,
+                    answer,
+                    std::nullopt,
+                    {},
+                    -1});
+    }
+    // A choice box with exactly this prompt and these items, answered with the item at index
+    // chosen (-1 cancels it).
+    DialogScript& expect_choice(const QString& prompt, const QStringList& items, int chosen) {
+        return add({Kind::choice,
+                    false,
+                    prompt,
+                    ui::Answer::ok,
+                    std::nullopt,
+                    {},
+                    std::nullopt,
+                    items,
+                    chosen});
     }
 
     // The addresses given to the desktop to open, in order; none is really opened.
@@ -54,10 +96,12 @@ public:
     ui::Answer message(const QString& text, ui::Icon icon, ui::Buttons buttons) override;
     QString input(const QString& prompt, const QString& default_answer) override;
     QString save_file(const QString& proposed_path) override;
+    QString open_file(const QString& folder) override;
+    int choice(const QString& prompt, const QStringList& items) override;
     bool open_url(const QUrl& url) override;
 
 private:
-    enum class Kind { message, input, save_file };
+    enum class Kind { message, input, save_file, open_file, choice };
 
     struct Expected {
         Kind kind = Kind::message;
@@ -67,6 +111,8 @@ private:
         std::optional<ui::Icon> icon;
         QString input_answer;
         std::optional<QString> default_answer;
+        QStringList items;
+        int chosen = -1;
     };
 
     DialogScript& add(Expected box) {
