@@ -70,9 +70,6 @@ bool password_is_set() {
 
 bool log_on_with(const std::optional<std::string>& typed, std::string_view date,
                  std::string_view time) {
-    if (!password_is_set()) {
-        return true;
-    }
     const std::string entry = utf8_to_cp1252(typed.value_or(""));
     // An entry the password's encoding cannot hold is never the password, even when its "?"
     // replacements would match.

@@ -13,13 +13,13 @@ namespace quillmark {
 // when the input ends first.
 std::optional<std::string> read_typed_password(std::string_view prompt);
 
-// Sets password from the password file (no file, or no choice made yet, means none is set) and,
-// when one is set, checks typed (UTF-8) against it. A wrong entry is recorded in the failed
-// log-on log under date and time, as the log-on window records it, and gives false.
+// Sets password from the password file (none when there is no file or no choice is made yet)
+// and says whether one is set.
+bool password_is_set();
+
+// Whether typed (UTF-8; nothing for no entry at all) is the password. A wrong entry is recorded
+// in the failed log-on log under date and time, as the log-on window records it.
 bool log_on_with(const std::optional<std::string>& typed, std::string_view date,
                  std::string_view time);
-
-// Whether a password is set for the program folder; read before asking for one.
-bool password_is_set();
 
 } // namespace quillmark

@@ -1,48 +1,184 @@
+#include "classdata/class_data.h"
+#include "classdata/class_file.h"
 #include "classdata/command_line.h"
+#include "reports/grade_export.h"
 #include "support/class_fixture.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace quillmark {
 namespace {
 
-TEST(CommandLine, TakesOnlyTheFolderOption) {
+namespace fs = std::filesystem;
+
+TEST(CommandLine, ReadsEachOptionAndRefusesWhatDoesNotGoTogether) {
     using Arguments = std::vector<std::string_view>;
     const auto none = read_command_line({});
     ASSERT_TRUE(none);
     EXPECT_FALSE(none->folder);
+    EXPECT_FALSE(none->windowless());
     for (const Arguments& given :
          {Arguments{"--folder", "/media/stick/classes"}, {"--folder=/media/stick/classes"}}) {
         const auto options = read_command_line(given);
         ASSERT_TRUE(options);
-        EXPECT_EQ(options->folder, std::filesystem::path{"/media/stick/classes"});
+        EXPECT_EQ(options->folder, fs::path{"/media/stick/classes"});
     }
+    const auto exported = read_command_line(
+        {"--export", "Period 1", "--format=canvas", "--output", "g.csv", "--folder", "/f"});
+    ASSERT_TRUE(exported);
+    EXPECT_EQ("Period 1", exported->export_class);
+    EXPECT_EQ("canvas", exported->format);
+    EXPECT_EQ(fs::path{"g.csv"}, exported->output);
+    EXPECT_TRUE(exported->windowless());
+    const auto listed = read_command_line({"--list"});
+    ASSERT_TRUE(listed);
+    EXPECT_TRUE(listed->windowless());
+
     for (const Arguments& refused : {Arguments{"--folder"},
                                      {"--folder", ""},
                                      {"--folder="},
                                      {"-style", "fusion"},
                                      {"--folders=x"},
-                                     {"Sample.cls"}}) {
-        EXPECT_FALSE(read_command_line(refused)) << refused.front();
+                                     {"Sample.cls"},
+                                     {"--export", "A"},
+                                     {"--export", "A", "--format", "excel"},
+                                     {"--export", "A", "--format"},
+                                     {"--format", "moodle"},
+                                     {"--output", "g.csv"},
+                                     {"--list", "--output", "g.csv"},
+                                     {"--list", "--export", "A", "--format", "moodle"}}) {
+        EXPECT_FALSE(read_command_line(refused)) << refused.front() << " " << refused.size();
     }
 }
 
-using ProgramTest = testing::ClassFixture;
+// The program run as a teacher's shell would run it, without any display, so that a window
+// opened by mistake ends it; its per-user data folder is the test's folder.
+class ProgramTest : public testing::ClassFixture {
+protected:
+    struct Run {
+        int status = -1;
+        std::string out;
+        std::string err;
+        bool operator==(const Run&) const = default;
+        friend void PrintTo(const Run& run, std::ostream* out) {
+            *out << "status " << run.status << ", out \"" << run.out << "\", err \"" << run.err
+                 << "\"";
+        }
+    };
 
-TEST_F(ProgramTest, AnUnknownOptionEndsItWithTheUsageLineBeforeAnything) {
-    // No display either: a window opened before the refusal would end the program otherwise.
-    const std::string errors = (folder() / "errors.txt").string();
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
-                                "XDG_DATA_HOME='" +
-                                folder().string() + "' '" QUILLMARK_EXECUTABLE "' --bogus 2>'" +
-                                errors + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_EQ(read_file("errors.txt"), std::string{usage_line} + "\n");
-    EXPECT_FALSE(std::filesystem::exists(folder() / "Quillmark"));
+    Run run(const std::string& arguments, const std::string& input = "") {
+        write_file("input.txt", input);
+        const std::string command =
+            "cd '" + folder().string() +
+            "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" +
+            folder().string() + "' '" QUILLMARK_EXECUTABLE "' " + arguments +
+            " <input.txt >out.txt 2>err.txt";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status)) << arguments;
+        return {WEXITSTATUS(status), read_file("out.txt"), read_file("err.txt")};
+    }
+
+    // A class with one graded student, saved in folder.
+    static void save_period_1(const fs::path& folder) {
+        clear_class();
+        asg_title[0] = "Quiz";
+        asg_points[0] = 10;
+        students[0] = {"Zo\xEB", "Ng", "1001", {}, "", "", ""};
+        students[0].scores[0] = 7;
+        ASSERT_TRUE(save_class(folder / "Period 1.cls"));
+    }
+
+    static std::string grades(ExportFormat format) {
+        std::ostringstream out;
+        write_grades_csv(out, format);
+        return out.str();
+    }
+};
+
+TEST_F(ProgramTest, AWrongCommandLineEndsItWithTheUsageLineBeforeAnything) {
+    for (const std::string arguments :
+         {"--bogus", "--export 'Period 1'", "--list --format canvas"}) {
+        const Run bad = run(arguments);
+        EXPECT_EQ(2, bad.status) << arguments;
+        EXPECT_EQ(std::string{usage_line} + "\n", bad.err) << arguments;
+    }
+    EXPECT_FALSE(fs::exists(folder() / "Quillmark"));
+
+    const Run help = run("--help");
+    EXPECT_EQ(0, help.status);
+    EXPECT_EQ(help_text(), help.out);
+    for (const char* option : {"--folder", "--list", "--export", "--format", "--output", "--help",
+                               "spreadsheet", "canvas", "moodle"}) {
+        EXPECT_NE(std::string::npos, help.out.find(option)) << option;
+    }
+}
+
+TEST_F(ProgramTest, ListsAndExportsClassesOfTheDataFolderOrTheGivenOne) {
+    const fs::path data = folder() / "Quillmark";
+    const fs::path stick = folder() / "stick";
+    fs::create_directories(data);
+    fs::create_directories(stick);
+    save_period_1(stick);
+    write_file("stick/a.web", "");
+    write_file("stick/notes.txt", "");
+    write_file("Quillmark/Other.cls", "");
+
+    EXPECT_EQ((Run{0, "Other.cls\n", ""}), run("--list"));
+    const Run listed = run("--folder stick --list");
+    EXPECT_EQ(0, listed.status);
+    EXPECT_EQ("a.web\nPeriod 1.cls\n", listed.out);
+
+    // With or without its ending, to standard output or to a file.
+    const Run moodle = run("--folder=stick --export 'Period 1' --format moodle");
+    EXPECT_EQ(0, moodle.status) << moodle.err;
+    EXPECT_EQ(grades(ExportFormat::moodle), moodle.out);
+    const Run spreadsheet =
+        run("--export 'Period 1.cls' --format spreadsheet --output out.csv --folder stick");
+    EXPECT_EQ(0, spreadsheet.status) << spreadsheet.err;
+    EXPECT_EQ("", spreadsheet.out);
+    EXPECT_EQ(grades(ExportFormat::spreadsheet), read_file("out.csv"));
+
+    // The data folder does not hold the stick's class.
+    const Run missing = run("--export 'Period 1' --format canvas --output none.csv");
+    EXPECT_EQ(1, missing.status);
+    EXPECT_EQ("There is no class \"Period 1\" in \"" + data.string() + "\".\n", missing.err);
+    EXPECT_FALSE(fs::exists(folder() / "none.csv"));
+
+    const Run unwritable =
+        run("--folder stick --export 'Period 1' --format canvas --output gone/g.csv");
+    EXPECT_EQ(1, unwritable.status);
+    EXPECT_EQ("Could not export the grades to \"g.csv\": No such file or directory.\n",
+              unwritable.err);
+
+    write_file("stick/Period 1.web", "");
+    const Run ambiguous = run("--folder stick --export 'Period 1' --format canvas");
+    EXPECT_EQ(1, ambiguous.status);
+    EXPECT_EQ("\"Period 1\" could be \"Period 1.cls\" or \"Period 1.web\": name the class with "
+              "its ending.\n",
+              ambiguous.err);
+}
+
+TEST_F(ProgramTest, ASetPasswordIsAskedForAndAWrongOneIsLogged) {
+    const fs::path data = folder() / "Quillmark";
+    fs::create_directories(data);
+    save_period_1(data);
+    write_file("Quillmark/qmk.dat", "s\xE9same\r\n");
+
+    const Run wrong = run("--export 'Period 1' --format moodle", "sesame\n");
+    EXPECT_EQ((Run{1, "", "Incorrect password.\n"}), wrong);
+    const Run none = run("--list", "");
+    EXPECT_EQ(1, none.status);
+    const std::string log = read_file("Quillmark/qmk.els");
+    EXPECT_NE(std::string::npos, log.find(" sesame\r\n")) << log;
+    EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n')) << log;
+
+    // Typed as UTF-8 on the command line's input; the log is left for the log-on window.
+    const Run right = run("--export 'Period 1' --format moodle", "s\xC3\xA9same\r\n");
+    EXPECT_EQ((Run{0, grades(ExportFormat::moodle), ""}), right);
+    EXPECT_EQ(log, read_file("Quillmark/qmk.els"));
 }
 
 } // namespace
