@@ -93,6 +93,7 @@ TEST_F(MenusTest, TheMenuBarHoldsTheWholeTreeWithTwoShortcuts) {
     EXPECT_EQ(QStringLiteral("File|  Print Report(s)|    Overall Class Analysis|"
                              "    Individual Assignment Analysis|    Individual Student Analysis|"
                              "  Return to Class Manager...|  Exit|"
+                             "  Export Grades...|  Import Students...|"
                              "Setup|  Change Instructor Name...|  Change Password...|"
                              "  Define Grading Scale...|"
                              "Help|  Quillmark Tutorial|  Auto-Curve Wizard|  Seat Planner|"
