@@ -18,7 +18,6 @@ protected:
         add_assignment(0, "Quiz", 10);
         add_student(0, "Ann", "Sample", "1001");
         add_student(2, "Bo", "Lee", "1002");
-        students[2].scores[0] = excused;
         open_gradebook();
     }
 
@@ -84,8 +83,6 @@ TEST_F(GradeTransferTest, ImportAddsTheListAfterYesOnlyAndRepaints) {
         .expect_message(QStringLiteral("Could not import students from \"grades.csv\": no column "
                                        "of last names or names was found."),
                         ui::Answer::ok, ui::Icon::exclamation);
-    trigger("importstudents");
-    dialogs.expect_open_file(documents(), {});
     trigger("importstudents");
     dialogs.verify();
     EXPECT_EQ(before, saved());

@@ -26,51 +26,29 @@ public:
     // A message box with exactly this text (and this icon, when given), answered so.
     DialogScript& expect_message(const QString& text, ui::Answer answer = ui::Answer::ok,
                                  std::optional<ui::Icon> icon = std::nullopt) {
-        return add({Kind::message, false, text, answer, icon, {}, std::nullopt, {}, -1});
+        return add({Kind::message, false, text, answer, icon, {}, std::nullopt});
     }
     // A message box whose text starts so.
     DialogScript& expect_message_starting(const QString& start, ui::Answer answer = ui::Answer::ok,
                                           std::optional<ui::Icon> icon = std::nullopt) {
-        return add({Kind::message, true, start, answer, icon, {}, std::nullopt, {}, -1});
+        return add({Kind::message, true, start, answer, icon, {}, std::nullopt});
     }
     DialogScript& expect_input(const QString& prompt, const QString& answer,
                                std::optional<QString> default_answer = std::nullopt) {
-        return add({Kind::input,
-                    false,
-                    prompt,
-                    ui::Answer::ok,
-                    std::nullopt,
-                    answer,
-                    default_answer,
-                    {},
-                    -1});
+        return add(
+            {Kind::input, false, prompt, ui::Answer::ok, std::nullopt, answer, default_answer});
     }
     // A save-file dialog proposing exactly this file name, answered with answer (the empty
     // text cancels it).
     DialogScript& expect_save_file(const QString& proposed_path, const QString& answer) {
-        return add({Kind::save_file,
-                    false,
-                    proposed_path,
-                    ui::Answer::ok,
-                    std::nullopt,
-                    answer,
-                    std::nullopt,
-                    {},
-                    -1});
+        return add({Kind::save_file, false, proposed_path, ui::Answer::ok, std::nullopt, answer,
+                    std::nullopt});
     }
 
     // An open-file dialog starting in this folder, answered with answer (the empty text cancels
     // it).
     DialogScript& expect_open_file(const QString& folder, const QString& answer) {
-        return add({Kind::open_file,
-                    false,
-                    folder,
-                    ui::Answer::ok,
-                    std::nullopt,
-                    answer,
-                    std::nullopt,
-                    {},
-                    -1});
+        return add({Kind::open_file, false, folder, ui::Answer::ok, std::nullopt, answer});
     }
     // A choice box with exactly this prompt and these items, answered with the item at index
     // chosen (-1 cancels it).
@@ -110,8 +88,8 @@ private:
         ui::Answer answer = ui::Answer::ok;
         std::optional<ui::Icon> icon;
         QString input_answer;
-        std::optional<QString> default_answer;
-        QStringList items;
+        std::optional<QString> default_answer{};
+        QStringList items{};
         int chosen = -1;
     };
 
