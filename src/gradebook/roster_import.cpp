@@ -188,6 +188,16 @@ void note_line(Parsing& parsing, std::string_view line) {
     }
 }
 
+// The length of the first line with its end: LF, CR LF, or a lone CR as old Macintosh
+// spreadsheets write it.
+std::size_t line_length(std::string_view bytes) {
+    const std::size_t end = bytes.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+        return bytes.size();
+    }
+    return bytes.substr(end).starts_with("\r\n") ? end + 2 : end + 1;
+}
+
 // Reads the records with libcsv a line at a time, so that each record knows where it starts;
 // nothing when the text is no valid CSV, error_line then saying where.
 std::optional<std::vector<Record>> read_records(std::string_view bytes, char separator,
@@ -214,8 +224,7 @@ std::optional<std::vector<Record>> read_records(std::string_view bytes, char sep
         state.record_begun = false;
     };
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        const std::size_t length = end == std::string_view::npos ? bytes.size() : end + 1;
+        const std::size_t length = line_length(bytes);
         note_line(parsing, bytes.substr(0, length));
         if (csv_parse(&parser, bytes.data(), length, end_of_field, end_of_record, &parsing) !=
             length) {

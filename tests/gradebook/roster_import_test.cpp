@@ -71,9 +71,9 @@ TEST_F(RosterImportTest, EveryHeaderStyleSeparatorAndEncoding) {
                            "student id,  LAST NAME ,FirstName,Telephone\r\n"
                            "2001,Ng,Zo\xC3\xAB,555\r\n"
                            "2002,\"O'Hara, Jr.\",  Kim  ,\r\n"));
-    // Windows-1252 with semicolons, blank lines and a row of empty cells in between.
-    EXPECT_EQ(two, planned("Surname;Given Name;ID Number\nNg;Zo\xEB;2001\n\n;;\n"
-                           "O'Hara, Jr.;Kim;2002\n"));
+    // Windows-1252 with semicolons and lone CRs, blank lines and a row of empty cells between.
+    EXPECT_EQ(two, planned("Surname;Given Name;ID Number\rNg;Zo\xEB;2001\r\r;;\r"
+                           "O'Hara, Jr.;Kim;2002\r"));
     // UTF-8 without a mark, tabs, no line end after the last row.
     EXPECT_EQ(two, planned("Family Name\tGiven Name\tID\nNg\tZo\xC3\xAB\t2001\n"
                            "O'Hara, Jr.\tKim\t2002"));
