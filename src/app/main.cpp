@@ -1,4 +1,5 @@
 #include "app/navigator.h"
+#include "app/windowless_run.h"
 #include "classdata/command_line.h"
 #include "classdata/program_folder.h"
 #include "classdata/resources.h"
@@ -30,9 +31,17 @@ bool display_named() {
 int main(int argc, char* argv[]) {
     using namespace quillmark;
     const std::optional<CommandLine> options = read_command_line({argv + 1, argv + argc});
-    if (!options || options->help) {
-        (options ? std::cout : std::cerr) << usage_line << '\n';
-        return options ? 0 : 2;
+    if (!options) {
+        std::cerr << usage_line << '\n';
+        return 2;
+    }
+    if (options->help) {
+        std::cout << help_text();
+        return 0;
+    }
+    // These need no display, so no QApplication either.
+    if (options->windowless()) {
+        return run_windowless(*options);
     }
 
     // Before Qt starts, as Qt ends the program where there is no display: the refusal must

@@ -54,6 +54,10 @@ void Form1::build_menus() {
     return_to_manager->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_M});
     QAction* leave = add_entry(*file, "exit", QStringLiteral("Exit"), [this] { exit(); });
     leave->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_E});
+    add_entry(*file, "exportgrades", QStringLiteral("Export Grades..."),
+              [this] { export_grades_to_csv(); });
+    add_entry(*file, "importstudents", QStringLiteral("Import Students..."),
+              [this] { import_students_from_csv(); });
 
     QMenu* edit = menus->addMenu(QStringLiteral("Edit"));
     edit->setObjectName(QStringLiteral("edit"));

@@ -65,6 +65,10 @@ public:
     void print_report(std::int16_t kind);
     void saveclass();
     void exit();
+    // File menu, after the entries above: the grades into a CSV file in a layout the teacher
+    // chooses; the students of a CSV class list into the class, after a summary.
+    void export_grades_to_csv();
+    void import_students_from_csv();
     // Setup menu: the instructor's name for reports, a new password or none, the grading scale,
     // the weighted categories.
     void chinstruct();

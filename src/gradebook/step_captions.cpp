@@ -23,6 +23,10 @@ std::string score_step(std::int16_t student, std::int16_t assignment) {
     return "Score of " + name_of(students[student]) + " on " + quoted(asg_title[assignment]);
 }
 
+std::string import_step(const std::string& file_name) {
+    return "Import of " + quoted(file_name);
+}
+
 std::string curve_step(std::int16_t assignment) {
     return "Curve of " + quoted(asg_title[assignment]);
 }

@@ -18,6 +18,9 @@ inline constexpr const char* categories_step = "Categories and Weights";
 // "Score of Ann Lee on 'Essay 1'": the typing into one cell of slots in use.
 std::string score_step(std::int16_t student, std::int16_t assignment);
 
+// "Import of 'Period 1.csv'": the students of a class list added in one go.
+std::string import_step(const std::string& file_name);
+
 // "Curve of 'Quiz 3'".
 std::string curve_step(std::int16_t assignment);
 

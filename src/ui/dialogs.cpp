@@ -97,6 +97,23 @@ QString save_file_name(const QString& proposed_path, const QString& filter, QWid
     return QFileDialog::getSaveFileName(parent, program_title, proposed_path, filter);
 }
 
+QString open_file_name(const QString& folder, const QString& filter, QWidget* parent) {
+    if (installed_handler != nullptr) {
+        return installed_handler->open_file(folder);
+    }
+    return QFileDialog::getOpenFileName(parent, program_title, folder, filter);
+}
+
+int choice_box(const QString& prompt, const QStringList& items, QWidget* parent) {
+    if (installed_handler != nullptr) {
+        return installed_handler->choice(prompt, items);
+    }
+    bool accepted = false;
+    const QString chosen =
+        QInputDialog::getItem(parent, program_title, prompt, items, 0, false, &accepted);
+    return accepted ? static_cast<int>(items.indexOf(chosen)) : -1;
+}
+
 bool open_with_desktop(const QUrl& url) {
     if (installed_handler != nullptr) {
         return installed_handler->open_url(url);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QUrl;
 class QWidget;
@@ -34,18 +35,28 @@ QString password_inputbox(const QString& prompt, QWidget* parent = nullptr);
 QString save_file_name(const QString& proposed_path, const QString& filter,
                        QWidget* parent = nullptr);
 
+// The standard open-file dialog, starting in folder; returns the chosen file name, or the
+// empty text when cancelled.
+QString open_file_name(const QString& folder, const QString& filter, QWidget* parent = nullptr);
+
+// A box titled "Quillmark" that offers items to choose one from, the first one proposed;
+// returns the index of the one chosen, or -1 when cancelled.
+int choice_box(const QString& prompt, const QStringList& items, QWidget* parent = nullptr);
+
 // Asks the desktop to open an address (a web page, a file) with its own program; false when it
 // could not.
 bool open_with_desktop(const QUrl& url);
 
-// Answers message, input and save-file boxes in place of the user, and takes the addresses the
-// desktop would open; tests install one.
+// Answers message, input, choice, save-file and open-file boxes in place of the user, and takes the
+// addresses the desktop would open; tests install one.
 class DialogHandler {
 public:
     virtual ~DialogHandler() = default;
     virtual Answer message(const QString& text, Icon icon, Buttons buttons) = 0;
     virtual QString input(const QString& prompt, const QString& default_answer) = 0;
     virtual QString save_file(const QString& proposed_path) = 0;
+    virtual QString open_file(const QString& folder) = 0;
+    virtual int choice(const QString& prompt, const QStringList& items) = 0;
     virtual bool open_url(const QUrl& url) = 0;
 };
 

@@ -196,6 +196,7 @@ TEST_F(MenusTest, TheMenuBarHoldsTheWholeTreeWithItsShortcuts) {
     EXPECT_EQ(QStringLiteral("File|  Print Report(s)|    Overall Class Analysis|"
                              "    Individual Assignment Analysis|    Individual Student Analysis|"
                              "  Return to Class Manager...|  Exit|"
+                             "  Export Grades...|  Import Students...|"
                              "Edit|  Undo|  Redo|"
                              "Setup|  Change Instructor Name...|  Change Password...|"
                              "  Define Grading Scale...|  Categories and Weights...|"

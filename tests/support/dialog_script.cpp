@@ -17,7 +17,8 @@ DialogScript::~DialogScript() {
 namespace {
 
 const char* kind_name(int kind) {
-    static const char* const names[] = {"message", "input box", "save-file dialog"};
+    static const char* const names[] = {"message", "input box", "save-file dialog",
+                                        "open-file dialog", "choice box"};
     return names[kind];
 }
 
@@ -83,6 +84,26 @@ QString DialogScript::save_file(const QString& proposed_path) {
     }
     EXPECT_EQ(box.text.toStdString(), proposed_path.toStdString());
     return box.input_answer;
+}
+
+QString DialogScript::open_file(const QString& folder) {
+    Expected box;
+    if (!take(Kind::open_file, folder, box)) {
+        return {};
+    }
+    EXPECT_EQ(box.text.toStdString(), folder.toStdString());
+    return box.input_answer;
+}
+
+int DialogScript::choice(const QString& prompt, const QStringList& items) {
+    Expected box;
+    if (!take(Kind::choice, prompt, box)) {
+        return -1;
+    }
+    EXPECT_EQ(box.text.toStdString(), prompt.toStdString());
+    EXPECT_EQ(box.items.join(u'|').toStdString(), items.join(u'|').toStdString())
+        << "items of " << prompt.toStdString();
+    return box.chosen;
 }
 
 bool DialogScript::open_url(const QUrl& url) {

@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
@@ -58,6 +59,26 @@ public:
         return *this;
     }
 
+    // An open-file dialog starting in this folder, answered with answer (the empty text cancels
+    // it).
+    DialogScript& expect_open_file(const QString& folder, const QString& answer) {
+        return add({Kind::open_file, false, folder, ui::Answer::ok, std::nullopt, answer});
+    }
+    // A choice box with exactly this prompt and these items, answered with the item at index
+    // chosen (-1 cancels it).
+    DialogScript& expect_choice(const QString& prompt, const QStringList& items, int chosen) {
+        return add({Kind::choice,
+                    false,
+                    prompt,
+                    ui::Answer::ok,
+                    std::nullopt,
+                    {},
+                    std::nullopt,
+                    {},
+                    items,
+                    chosen});
+    }
+
     // The addresses given to the desktop to open, in order; none is really opened.
     const QList<QUrl>& opened_urls() const { return opened_urls_; }
 
@@ -68,10 +89,12 @@ public:
     ui::Answer message(const QString& text, ui::Icon icon, ui::Buttons buttons) override;
     QString input(const QString& prompt, const QString& default_answer) override;
     QString save_file(const QString& proposed_path) override;
+    QString open_file(const QString& folder) override;
+    int choice(const QString& prompt, const QStringList& items) override;
     bool open_url(const QUrl& url) override;
 
 private:
-    enum class Kind { message, input, save_file };
+    enum class Kind { message, input, save_file, open_file, choice };
 
     struct Expected {
         Kind kind = Kind::message;
@@ -82,6 +105,8 @@ private:
         QString input_answer;
         std::optional<QString> default_answer;
         std::function<void()> while_shown;
+        QStringList items{};
+        int chosen = -1;
     };
 
     DialogScript& add(Expected box) {

@@ -1,0 +1,35 @@
+#include "app/windowless_run.h"
+
+#include "access/terminal_logon.h"
+#include "classdata/program_folder.h"
+#include "classdata/text_encoding.h"
+#include "classmanager/console_commands.h"
+#include "reports/grade_export.h"
+#include "ui/clock.h"
+
+#include <iostream>
+
+namespace quillmark {
+
+int run_windowless(const CommandLine& options) {
+    if (const Result opened =
+            open_program_folder(options.folder.value_or(default_program_folder()));
+        !opened) {
+        std::cerr << cp1252_to_utf8(opened.message()) << '\n';
+        return 1;
+    }
+    if (password_is_set()) {
+        const std::optional<std::string> typed = read_typed_password("Password: ");
+        if (!log_on_with(typed, ui::short_date_now(), ui::long_time_now())) {
+            std::cerr << "Incorrect password.\n";
+            return 1;
+        }
+    }
+    if (options.list) {
+        return list_classes(std::cout);
+    }
+    return export_class(*options.export_class, *export_format_named(options.format), options.output,
+                        std::cout, std::cerr);
+}
+
+} // namespace quillmark

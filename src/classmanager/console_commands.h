@@ -1,0 +1,23 @@
+#pragma once
+
+#include "reports/grade_export.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string_view>
+
+// The commands that run without a window, on the classes of the program folder. Texts on the
+// streams are UTF-8; each returns the program's exit status: 0 done, 1 failed (said on err).
+namespace quillmark {
+
+// Every class of the program folder, one name a line, as the class manager lists them.
+int list_classes(std::ostream& out);
+
+// Exports a class's grades to file, or to out when there is none. class_name (UTF-8) is a name
+// the class manager lists, with or without its ".cls" or ".web" ending.
+int export_class(std::string_view class_name, ExportFormat format,
+                 const std::optional<std::filesystem::path>& file, std::ostream& out,
+                 std::ostream& err);
+
+} // namespace quillmark
