@@ -29,12 +29,13 @@ TEST_F(CategoriesFilesTest, RenameDeleteBackupAndRestoreCarryTheCategories) {
     EXPECT_EQ((Names{"Algebra.categories", "Algebra.chart", "Algebra.cls"}), files_in(folder()));
     EXPECT_EQ("categories", read_file("Algebra.categories"));
 
-    // Categories that cannot move keep the class and its chart under their old names.
-    fs::create_directories(folder() / "Geometry.categories" / "inside");
-    EXPECT_TRUE(rename_class_file(folder(), "Algebra.cls", "Geometry")
-                    .message()
-                    .starts_with("Could not rename \"Algebra.categories\": "));
-    fs::remove_all(folder() / "Geometry.categories");
+    // Categories are never replaced: the class and its chart keep their old names.
+    write_file("Geometry.categories", "other");
+    EXPECT_EQ("A categories file named \"Geometry.categories\" already exists; the class was not "
+              "renamed.",
+              rename_class_file(folder(), "Algebra.cls", "Geometry").message());
+    EXPECT_EQ("other", read_file("Geometry.categories"));
+    fs::remove(folder() / "Geometry.categories");
     EXPECT_EQ((Names{"Algebra.categories", "Algebra.chart", "Algebra.cls"}), files_in(folder()));
 
     const fs::path drive = folder() / "drive";

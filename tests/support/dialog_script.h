@@ -103,8 +103,8 @@ private:
         ui::Answer answer = ui::Answer::ok;
         std::optional<ui::Icon> icon;
         QString input_answer;
-        std::optional<QString> default_answer;
-        std::function<void()> while_shown;
+        std::optional<QString> default_answer{};
+        std::function<void()> while_shown{};
         QStringList items{};
         int chosen = -1;
     };
