@@ -18,7 +18,7 @@ struct Companion {
     std::string_view what;   // as messages name it
 };
 inline constexpr std::array companions{Companion{".chart", "seating chart"},
-                                        Companion{".categories", "categories file"}};
+                                       Companion{".categories", "categories file"}};
 
 // The companion's file name for a class file name: "Period 1.cls" gives "Period 1.chart".
 // "A.cls" and "A.web" share their companions.
