@@ -31,5 +31,8 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/debian/changelog.Debian.gz
         ${CMAKE_BINARY_DIR}/debian/changelog.Debian.gz
     DEPENDS ${CMAKE_BINARY_DIR}/debian/changelog.Debian)
 add_custom_target(quillmark_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/debian/changelog.Debian.gz)
+# What the install step copies is built with the program, so that installing after building the
+# program alone works.
+add_dependencies(quillmark quillmark_changelog)
 install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright
     ${CMAKE_BINARY_DIR}/debian/changelog.Debian.gz DESTINATION ${package_doc})
