@@ -17,13 +17,21 @@ Result create_password_file() {
     return append_to_private_file(password_file_path(), {});
 }
 
-std::optional<std::string> read_password_file() {
-    std::optional<std::string> contents = read_private_file(password_file_path());
+StoredPassword read_password_file() {
+    std::optional<std::string> contents =
+        read_private_file(password_file_path(), max_password_file_size + 1);
+    if (contents && contents->size() > max_password_file_size) {
+        return {std::nullopt,
+                Result::failure("The password file \"qmk.dat\" holds more than " +
+                                std::to_string(max_password_file_size) +
+                                " bytes, more than any password file, so Quillmark leaves it "
+                                "unread. Delete it to choose a password again.")};
+    }
     if (!contents || contents->empty()) {
-        return std::nullopt;
+        return {};
     }
     contents->resize(std::min(contents->find_first_of("\r\n"), contents->size()));
-    return contents;
+    return {std::move(contents)};
 }
 
 Result write_password_file(std::string_view line) {

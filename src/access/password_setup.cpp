@@ -28,12 +28,17 @@ bool store_password(const std::string& text) {
 
 } // namespace
 
-void password_setup() {
+bool password_setup() {
     // A file that cannot be created cannot be written either, and that is reported below.
     static_cast<void>(create_password_file());
-    if (std::optional<std::string> stored = read_password_file()) {
-        password = std::move(*stored);
-        return;
+    StoredPassword stored = read_password_file();
+    if (!stored.read) {
+        ui::msgbox(ui::to_qstring(stored.read.message()), ui::Icon::error);
+        return false;
+    }
+    if (stored.line) {
+        password = std::move(*stored.line);
+        return true;
     }
     const ui::Answer protect =
         ui::msgbox(QStringLiteral("Would you like to password protect your class data? If you "
@@ -41,7 +46,7 @@ void password_setup() {
                    ui::Icon::none, ui::Buttons::yes_no);
     if (protect == ui::Answer::no) {
         store_password(no_password);
-        return;
+        return true;
     }
     QString typed;
     for (;;) {
@@ -65,12 +70,14 @@ void password_setup() {
     if (store_password(ui::from_qstring(typed))) {
         ui::msgbox(QStringLiteral("Password set successfully."), ui::Icon::information);
     }
+    return true;
 }
 
 void change_password() {
-    // A file that stays is simply read again by the set-up.
+    // A file that stays is simply read again by the set-up; one it refuses leaves the password
+    // of this run as it was.
     static_cast<void>(delete_password_file());
-    password_setup();
+    static_cast<void>(password_setup());
 }
 
 } // namespace quillmark

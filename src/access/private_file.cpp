@@ -4,6 +4,7 @@
 #include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <system_error>
@@ -47,7 +48,7 @@ Result append_to_private_file(const std::filesystem::path& path, std::string_vie
     return Result::success();
 }
 
-std::optional<std::string> read_private_file(const std::filesystem::path& path) {
+std::optional<std::string> read_private_file(const std::filesystem::path& path, std::size_t limit) {
     // Plain reads: a stream would throw on a name that is a folder.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
@@ -55,8 +56,9 @@ std::optional<std::string> read_private_file(const std::filesystem::path& path) 
     }
     std::string bytes;
     char buffer[4096];
-    for (;;) {
-        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+    while (bytes.size() < limit) {
+        const ssize_t count =
+            ::read(descriptor, buffer, std::min(sizeof buffer, limit - bytes.size()));
         if (count == 0) {
             break;
         }

@@ -2,7 +2,9 @@
 
 #include "classdata/result.h"
 
+#include <cstddef>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,8 +16,10 @@ namespace quillmark {
 // bytes it only makes sure the file exists. An existing file keeps its permissions.
 Result append_to_private_file(const std::filesystem::path& path, std::string_view bytes);
 
-// The whole file; nothing when it cannot be read.
-std::optional<std::string> read_private_file(const std::filesystem::path& path);
+// The file's first limit bytes (the whole file by default); nothing when it cannot be read.
+std::optional<std::string>
+read_private_file(const std::filesystem::path& path,
+                  std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 // Succeeds when the file is gone afterwards, also when there was none.
 Result delete_private_file(const std::filesystem::path& path);

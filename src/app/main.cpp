@@ -63,6 +63,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     place_sample_class(program_folder(), resource_file("Sample.cls"));
-    start_program();
+    if (!start_program()) {
+        return 1;
+    }
     return QApplication::exec();
 }

@@ -12,15 +12,18 @@
 
 namespace quillmark {
 
-void start_program() {
+bool start_program() {
     seed_random_generator();
     remove_stale_temporary_files(program_folder());
-    password_setup();
+    if (!password_setup()) {
+        return false;
+    }
     if (password != no_password) {
         show_logon();
     } else {
         show_class_manager();
     }
+    return true;
 }
 
 Form4& show_class_manager() {

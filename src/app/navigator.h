@@ -12,8 +12,9 @@ class Form7;
 
 // Seeds the random generator, clears away what interrupted saves left in the program folder,
 // reads or sets up the password, and shows the first window: the log-on window when a password
-// is set, the class manager otherwise.
-void start_program();
+// is set, the class manager otherwise. False, with no window shown, when the password file is
+// refused.
+bool start_program();
 
 Form4& show_class_manager();
 // The log-on window of program start.

@@ -1,6 +1,7 @@
 #include "app/windowless_run.h"
 
 #include "access/terminal_logon.h"
+#include "classdata/class_data.h"
 #include "classdata/program_folder.h"
 #include "classdata/text_encoding.h"
 #include "classmanager/console_commands.h"
@@ -18,9 +19,18 @@ int run_windowless(const CommandLine& options) {
         std::cerr << cp1252_to_utf8(opened.message()) << '\n';
         return 1;
     }
-    if (password_is_set()) {
+    if (const Result loaded = load_password(); !loaded) {
+        std::cerr << cp1252_to_utf8(loaded.message()) << '\n';
+        return 1;
+    }
+    if (password != no_password) {
         const std::optional<std::string> typed = read_typed_password("Password: ");
-        if (!log_on_with(typed, ui::short_date_now(), ui::long_time_now())) {
+        // No entry at all is no attempt to log on, so the log keeps nothing of it.
+        if (!typed) {
+            std::cerr << "No password was given.\n";
+            return 1;
+        }
+        if (!log_on_with(*typed, ui::short_date_now(), ui::long_time_now())) {
             std::cerr << "Incorrect password.\n";
             return 1;
         }

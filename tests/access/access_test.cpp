@@ -85,9 +85,21 @@ TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpensAndWithOneTheLogOn) {
     delete shown_window("Form4");
 
     write_file("qmk.dat", "Secret\r\n");
-    start_program();
+    EXPECT_TRUE(start_program());
     EXPECT_NE(nullptr, shown_window("Form7"));
     EXPECT_EQ(nullptr, shown_window("Form4"));
+    delete shown_window("Form7");
+
+    // A file too large to be a password file is left as it is, and the program does not start.
+    const std::string large(5000, 'x');
+    write_file("qmk.dat", large);
+    dialogs.expect_message_starting(QStringLiteral("The password file \"qmk.dat\" holds more"),
+                                    ui::Answer::ok, ui::Icon::error);
+    EXPECT_FALSE(start_program());
+    dialogs.verify();
+    EXPECT_EQ(nullptr, shown_window("Form7"));
+    EXPECT_EQ(nullptr, shown_window("Form4"));
+    EXPECT_EQ(large, read_file("qmk.dat"));
 }
 
 TEST_F(AccessTest, RefusedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {

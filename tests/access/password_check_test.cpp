@@ -19,7 +19,7 @@ TEST_F(PasswordCheckTest, TheFileKeepsASaltedHashThatOnlyTheExactPasswordMatches
     EXPECT_TRUE(stored.starts_with("$argon2id$")) << stored;
     EXPECT_EQ(std::string::npos, stored.find("Secret"));
     EXPECT_EQ(fs::perms{0600}, fs::status(folder() / "qmk.dat").permissions());
-    EXPECT_EQ(password, read_password_file());
+    EXPECT_EQ(password, read_password_file().line);
 
     EXPECT_TRUE(log_on("Secret"));
     for (const char* wrong : {"secret", "Secret ", "", "zxqv"}) {
@@ -41,7 +41,7 @@ TEST_F(PasswordCheckTest, TheFileKeepsASaltedHashThatOnlyTheExactPasswordMatches
 TEST_F(PasswordCheckTest, APlainPasswordFromBeforeIsHashedAtTheNextRightLogOn) {
     write_file("qmk.dat", "Secret\r\n");
     fs::permissions(folder() / "qmk.dat", fs::perms{0644});
-    password = *read_password_file();
+    password = *read_password_file().line;
     EXPECT_FALSE(log_on("secret"));
     EXPECT_EQ("Secret\r\n", read_file("qmk.dat"));
 
@@ -57,6 +57,21 @@ TEST_F(PasswordCheckTest, APlainPasswordFromBeforeIsHashedAtTheNextRightLogOn) {
     // A plain password that looks like a hash but is short enough to be typed is still plain.
     password = "$argon2id$v=19$m=1";
     EXPECT_TRUE(log_on("$argon2id$v=19$m=1"));
+}
+
+TEST_F(PasswordCheckTest, APasswordFileLargerThanAnyIsRefusedUnread) {
+    const std::string line = "Secret\r\n";
+    write_file("qmk.dat", line + std::string(max_password_file_size - line.size(), 'x'));
+    const StoredPassword full = read_password_file();
+    EXPECT_TRUE(full.read);
+    EXPECT_EQ("Secret", full.line);
+
+    write_file("qmk.dat", line + std::string(max_password_file_size - line.size() + 1, 'x'));
+    const StoredPassword larger = read_password_file();
+    EXPECT_EQ(std::nullopt, larger.line);
+    EXPECT_EQ("The password file \"qmk.dat\" holds more than 4096 bytes, more than any password "
+              "file, so Quillmark leaves it unread. Delete it to choose a password again.",
+              larger.read.message());
 }
 
 } // namespace

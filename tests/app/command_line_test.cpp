@@ -152,7 +152,9 @@ TEST_F(ProgramTest, ASetPasswordIsAskedForAndAWrongOneIsLogged) {
 
     EXPECT_EQ((Run{1, "", "Incorrect password.\n"}),
               run("--export 'Period 1' --format moodle", "sesame\n"));
-    EXPECT_EQ((Run{1, "", "Incorrect password.\n"}), run("--list"));
+    EXPECT_EQ((Run{1, "", "Incorrect password.\n"}), run("--list", "\n"));
+    // An input that ends before any line is no attempt.
+    EXPECT_EQ((Run{1, "", "No password was given.\n"}), run("--list"));
     const std::string log = read_file("Quillmark/qmk.els");
     EXPECT_NE(std::string::npos, log.find(" sesame\r\n")) << log;
     EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n')) << log;
@@ -161,6 +163,15 @@ TEST_F(ProgramTest, ASetPasswordIsAskedForAndAWrongOneIsLogged) {
     EXPECT_EQ((Run{0, grades(ExportFormat::moodle), ""}),
               run("--export 'Period 1' --format moodle", "s\xC3\xA9same\r\n"));
     EXPECT_EQ(log, read_file("Quillmark/qmk.els"));
+
+    // A password file too large to be one guards the classes all the same.
+    const std::string large(5000, 'x');
+    write_file("Quillmark/qmk.dat", large);
+    const Run refused = run("--list", "\n");
+    EXPECT_EQ(1, refused.status);
+    EXPECT_TRUE(refused.err.starts_with("The password file \"qmk.dat\" holds more than"))
+        << refused.err;
+    EXPECT_EQ(large, read_file("Quillmark/qmk.dat"));
 }
 
 TEST(ProgramResources, ThePrioritySupportPageIsBesideTheProgramAndSpeaksOfIt) {

@@ -1,0 +1,81 @@
+#include "access/terminal_logon.h"
+
+#include <chrono>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+#include <utmp.h>
+
+namespace quillmark {
+namespace {
+
+TEST(TerminalLogOn, ReadsOneLineWithoutItsEndAndNoMoreThanTheBound) {
+    const std::string longest(max_typed_password_bytes, 'a');
+    struct Row {
+        std::string input;
+        std::optional<std::string> line;
+        std::string left;
+    };
+    for (const Row& row : {Row{"", std::nullopt, ""},
+                           {"\n", "", ""},
+                           {"pw\r\nnext", "pw", "next"},
+                           {"pw", "pw", ""},
+                           {longest + "bc\n", longest, "bc\n"}}) {
+        std::istringstream in{row.input};
+        EXPECT_EQ(row.line, read_password_line(in)) << row.input;
+        EXPECT_EQ(row.left, std::string(std::istreambuf_iterator<char>{in}, {})) << row.input;
+    }
+}
+
+bool echoes(int terminal) {
+    termios settings{};
+    return ::tcgetattr(terminal, &settings) == 0 && (settings.c_lflag & ECHO) != 0;
+}
+
+// The command line's prompt in a child on a terminal of the test's own, which keeps its end
+// open to look at the settings after the child is gone.
+TEST(TerminalLogOn, ASignalAtThePromptGivesTheEchoBackThenEndsTheProgramAsItWould) {
+    struct Row {
+        const char* how;
+        int signal;
+    };
+    for (const Row& row : {Row{"Ctrl+C", SIGINT}, {"kill", SIGTERM}}) {
+        int control = -1;
+        int terminal = -1;
+        ASSERT_EQ(0, ::openpty(&control, &terminal, nullptr, nullptr, nullptr));
+        ASSERT_TRUE(echoes(terminal));
+        const pid_t child = ::fork();
+        ASSERT_LE(0, child);
+        if (child == 0) {
+            ::close(control);
+            if (::login_tty(terminal) == 0) {
+                static_cast<void>(read_typed_password("Password: "));
+            }
+            ::_exit(0);
+        }
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds{10};
+        while (echoes(terminal) && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds{5});
+        }
+        ASSERT_FALSE(echoes(terminal)) << row.how;
+        if (row.signal == SIGINT) {
+            ASSERT_EQ(1, ::write(control, "\x03", 1));
+        } else {
+            ::kill(child, row.signal);
+        }
+        int status = 0;
+        ASSERT_EQ(child, ::waitpid(child, &status, 0));
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == row.signal) << row.how;
+        EXPECT_TRUE(echoes(terminal)) << row.how;
+        ::close(control);
+        ::close(terminal);
+    }
+}
+
+} // namespace
+} // namespace quillmark
