@@ -17,6 +17,8 @@ namespace quillmark {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::CsvRows;
+using testing::read_xlsx;
 
 TEST(CommandLine, ReadsEachOptionAndRefusesWhatDoesNotGoTogether) {
     using Arguments = std::vector<std::string_view>;
@@ -191,10 +193,12 @@ TEST_F(ProgramTest, OnlyCategoriesInUseChangeTheExportAndUnreadableOnesStopIt) {
                            {"name": "Tests", "weight": 50, "drop_lowest": 0}],
             "assignments": [{"slot": 0, "category": 0}, {"slot": 1, "category": 1}]})"};
     for (const std::string format : {"spreadsheet", "canvas", "moodle", "xlsx"}) {
+        // openpyxl reads a workbook by the name's ending.
+        const std::string out = format == "xlsx" ? "out.xlsx" : "out.csv";
         const auto exported = [&] {
             EXPECT_EQ((Run{0, "", ""}),
-                      run("--export 'Period 1' --format " + format + " --output out"));
-            return format == "xlsx" ? read_xlsx(folder() / "out") : CsvRows{{read_file("out")}};
+                      run("--export 'Period 1' --format " + format + " --output " + out));
+            return format == "xlsx" ? read_xlsx(folder() / out) : CsvRows{{read_file(out)}};
         };
         fs::remove(folder() / categories);
         const CsvRows without = exported();
