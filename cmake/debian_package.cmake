@@ -15,8 +15,8 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-# The Qt 6 and libsodium libraries come from the executable's own links; the fonts are the
-# metric twins of those the windows and reports ask for by name.
+# The Qt 6, libsodium and libxlsxwriter libraries come from the executable's own links; the
+# fonts are the metric twins of those the windows and reports ask for by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 include(CPack)

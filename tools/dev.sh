@@ -12,7 +12,8 @@ fi
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev libcsv-dev fonts-liberation2 poppler-utils
-          libsodium-dev locales libc-l10n file dpkg-dev libcups2-dev cups printer-driver-cups-pdf)
+          libsodium-dev locales libc-l10n file dpkg-dev libcups2-dev cups printer-driver-cups-pdf
+          libxlsxwriter-dev pkg-config python3-openpyxl)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

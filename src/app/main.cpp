@@ -30,13 +30,21 @@ bool display_named() {
 
 int main(int argc, char* argv[]) {
     using namespace quillmark;
-    const std::optional<CommandLine> options = read_command_line({argv + 1, argv + argc});
+    std::string problem;
+    const std::optional<CommandLine> options = read_command_line({argv + 1, argv + argc}, problem);
     if (!options) {
+        if (!problem.empty()) {
+            std::cerr << problem << '\n';
+        }
         std::cerr << usage_line << '\n';
         return 2;
     }
     if (options->help) {
         std::cout << help_text();
+        return 0;
+    }
+    if (options->version) {
+        std::cout << "Quillmark " QUILLMARK_VERSION "\n";
         return 0;
     }
     // These need no display, so no QApplication either.

@@ -38,7 +38,7 @@ int run_windowless(const CommandLine& options) {
     if (options.list) {
         return list_classes(std::cout);
     }
-    return export_class(*options.export_class, *export_format_named(options.format), options.output,
+    return export_class(*options.export_class, *export_layout_named(options.format), options.output,
                         std::cout, std::cerr);
 }
 

@@ -1,6 +1,7 @@
 #include "classmanager/class_files.h"
 
 #include "classdata/name_in_message.h"
+#include "classdata/program_folder.h"
 #include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
 
@@ -279,6 +280,30 @@ Result rename_class_file(const std::filesystem::path& folder, std::string_view f
         std::rename(path_in(folder, new_file_name).c_str(), path_in(folder, file_name).c_str());
         return companion_error == EEXIST ? existing_companion(companion, new_name)
                                          : failure("rename", name, companion_error);
+    }
+    return Result::success();
+}
+
+Result check_export_file(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::weakly_canonical(program_folder(), error);
+    const auto own = [&folder](const std::filesystem::path& path) {
+        const std::string name = utf8_to_cp1252(path.filename().string());
+        return !folder.empty() && path.parent_path() == folder &&
+               (is_class_file_name(name) || name == "qmk.dat" || name == "qmk.els" ||
+                std::ranges::any_of(companions, [&name](const Companion& companion) {
+                    return name.ends_with(companion.ending);
+                }));
+    };
+    // The name itself, a symlink there included, as the write would replace it; then the file
+    // the symlink leads to.
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    const std::filesystem::path given =
+        std::filesystem::weakly_canonical(absolute.parent_path(), error) / absolute.filename();
+    if (own(given) || own(std::filesystem::weakly_canonical(absolute, error))) {
+        return Result::failure("\"" + name_in_message(utf8_to_cp1252(file.filename().string())) +
+                               "\" is one of Quillmark's own files; export the grades to another "
+                               "file.");
     }
     return Result::success();
 }

@@ -46,4 +46,10 @@ Result delete_class_file(const std::filesystem::path& folder, std::string_view f
 Result rename_class_file(const std::filesystem::path& folder, std::string_view file_name,
                          std::string_view new_class_name);
 
+// Refuses a file to export grades to that is, or would replace, one of the program folder's own
+// files: a class file as list_class_files reads it, a companion, "qmk.dat" or "qmk.els". Both
+// the path as given and the file its symlinks lead to count; the message is ""<name>" is one of
+// Quillmark's own files; export the grades to another file.".
+Result check_export_file(const std::filesystem::path& file);
+
 } // namespace quillmark

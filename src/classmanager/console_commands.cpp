@@ -4,6 +4,7 @@
 #include "classdata/text_encoding.h"
 #include "classmanager/class_files.h"
 #include "classmanager/open_class.h"
+#include "grading/categories_file.h"
 
 #include <algorithm>
 #include <ostream>
@@ -47,7 +48,7 @@ int list_classes(std::ostream& out) {
     return out ? 0 : 1;
 }
 
-int export_class(std::string_view class_name, ExportFormat format,
+int export_class(std::string_view class_name, ExportLayout layout,
                  const std::optional<std::filesystem::path>& file, std::ostream& out,
                  std::ostream& err) {
     const std::string name = utf8_to_cp1252(class_name);
@@ -69,18 +70,35 @@ int export_class(std::string_view class_name, ExportFormat format,
             << "\".\n";
         return 1;
     }
+    if (file) {
+        if (const Result allowed = check_export_file(*file); !allowed) {
+            err << cp1252_to_utf8(allowed.message()) << '\n';
+            return 1;
+        }
+    }
     if (const Result opened = open_class(*found); !opened) {
         err << cp1252_to_utf8(opened.message()) << '\n';
         return 1;
     }
+    // The figures must be those of the File menu's export, never silently others.
+    if (const Result categories = load_categories(); !categories) {
+        err << cp1252_to_utf8(categories.message()) << "\nThe grades were not exported.\n";
+        return 1;
+    }
     if (file) {
-        if (const Result exported = export_grades(*file, format); !exported) {
+        if (const Result exported = export_grades(*file, layout); !exported) {
             err << cp1252_to_utf8(exported.message()) << '\n';
             return 1;
         }
         return 0;
     }
-    write_grades_csv(out, format);
+    std::string reason;
+    const std::optional<std::string> grades = grades_file(layout, reason);
+    if (!grades) {
+        err << "Could not export the grades: " << cp1252_to_utf8(reason) << ".\n";
+        return 1;
+    }
+    out << *grades;
     out.flush();
     if (!out) {
         err << "Could not write the grades to standard output.\n";

@@ -1,4 +1,5 @@
 #include "classdata/text_encoding.h"
+#include "classmanager/class_files.h"
 #include "gradebook/gradebook_window.h"
 #include "gradebook/roster_import.h"
 #include "gradebook/step_captions.h"
@@ -19,14 +20,23 @@ namespace {
 
 struct Layout {
     const char* caption;
-    ExportFormat format;
+    ExportLayout layout;
 };
 
-constexpr std::array<Layout, 3> layouts{{
-    {"Spreadsheet (LibreOffice Calc, Excel)", ExportFormat::spreadsheet},
-    {"Canvas gradebook", ExportFormat::canvas},
-    {"Moodle grades", ExportFormat::moodle},
+constexpr std::array<Layout, 4> layouts{{
+    {"Spreadsheet (LibreOffice Calc, Excel)", ExportLayout::spreadsheet},
+    {"Excel workbook (.xlsx), IDs kept as text", ExportLayout::xlsx},
+    {"Canvas gradebook", ExportLayout::canvas},
+    {"Moodle grades", ExportLayout::moodle},
 }};
+
+// What Moodle needs is said before the teacher picks it, as its import cannot be undone there.
+constexpr const char* layout_prompt =
+    "Export the grades for:\n"
+    "\n"
+    "Moodle needs its grade items created first, each with its points: a new item\n"
+    "is out of 100, and a score above 100 stops the whole import on a default site.\n"
+    "In Moodle's import, map \"ID number\" to the user's ID number.";
 
 QString documents_folder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -43,20 +53,30 @@ void Form1::export_grades_to_csv() {
     for (const Layout& layout : layouts) {
         captions.append(QString::fromUtf8(layout.caption));
     }
-    const int chosen = ui::choice_box(QStringLiteral("Export the grades for:"), captions, this);
+    const int chosen = ui::choice_box(QString::fromUtf8(layout_prompt), captions, this);
     if (chosen < 0 || chosen >= static_cast<int>(layouts.size())) {
         return;
     }
-    const QString file =
-        ui::save_file_name(QDir{documents_folder()}.filePath(ui::to_qstring(export_file_name())),
-                           QStringLiteral("CSV files (*.csv)"), this);
-    if (file.isEmpty()) {
+    const ExportLayout layout = layouts[static_cast<std::size_t>(chosen)].layout;
+    const QString proposed =
+        QDir{documents_folder()}.filePath(ui::to_qstring(export_file_name(layout)));
+    const QString filter = layout == ExportLayout::xlsx ? QStringLiteral("Excel workbooks (*.xlsx)")
+                                                        : QStringLiteral("CSV files (*.csv)");
+    for (;;) {
+        const QString file = ui::save_file_name(proposed, filter, this);
+        if (file.isEmpty()) {
+            return;
+        }
+        // Refused, the teacher may choose another file.
+        if (const Result allowed = check_export_file(local_path(file)); !allowed) {
+            ui::msgbox(ui::to_qstring(allowed.message()), ui::Icon::exclamation, ui::Buttons::ok,
+                       this);
+            continue;
+        }
+        if (const Result exported = export_grades(local_path(file), layout); !exported) {
+            ui::msgbox(ui::to_qstring(exported.message()), ui::Icon::error, ui::Buttons::ok, this);
+        }
         return;
-    }
-    if (const Result exported =
-            export_grades(local_path(file), layouts[static_cast<std::size_t>(chosen)].format);
-        !exported) {
-        ui::msgbox(ui::to_qstring(exported.message()), ui::Icon::error, ui::Buttons::ok, this);
     }
 }
 

@@ -52,12 +52,15 @@ void Form1::build_menus() {
     QAction* return_to_manager = add_entry(
         *file, "saveclass", QStringLiteral("Return to Class Manager..."), [this] { saveclass(); });
     return_to_manager->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_M});
-    QAction* leave = add_entry(*file, "exit", QStringLiteral("Exit"), [this] { exit(); });
-    leave->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_E});
+    // A group of their own between the design's entries, with Exit last as on every desktop.
+    file->addSeparator();
     add_entry(*file, "exportgrades", QStringLiteral("Export Grades..."),
               [this] { export_grades_to_csv(); });
     add_entry(*file, "importstudents", QStringLiteral("Import Students..."),
               [this] { import_students_from_csv(); });
+    file->addSeparator();
+    QAction* leave = add_entry(*file, "exit", QStringLiteral("Exit"), [this] { exit(); });
+    leave->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_E});
 
     QMenu* edit = menus->addMenu(QStringLiteral("Edit"));
     edit->setObjectName(QStringLiteral("edit"));

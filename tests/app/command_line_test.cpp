@@ -5,6 +5,7 @@
 #include "gradebook/help_texts.h"
 #include "reports/grade_export.h"
 #include "support/class_fixture.h"
+#include "support/xlsx_reader.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -16,24 +17,41 @@ namespace quillmark {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::CsvRows;
+using testing::read_xlsx;
 
 TEST(CommandLine, ReadsEachOptionAndRefusesWhatDoesNotGoTogether) {
     using Arguments = std::vector<std::string_view>;
+    std::string problem;
     const auto exported = read_command_line(
-        {"--export", "Period 1", "--format=canvas", "--output", "g.csv", "--folder", "/f"});
+        {"--export", "Period 1", "--format=canvas", "--output", "g.csv", "--folder", "/f"},
+        problem);
     ASSERT_TRUE(exported);
     EXPECT_EQ("Period 1", exported->export_class);
     EXPECT_EQ("canvas", exported->format);
     EXPECT_EQ(fs::path{"g.csv"}, exported->output);
     EXPECT_EQ(fs::path{"/f"}, exported->folder);
-    for (const Arguments& refused : {Arguments{"--folder="},
-                                     {"-style", "fusion"},
-                                     {"Sample.cls"},
-                                     {"--export", "A", "--format", "excel"},
-                                     {"--export", "A", "--format"},
-                                     {"--output", "g.csv"},
-                                     {"--list", "--export", "A", "--format", "moodle"}}) {
-        EXPECT_FALSE(read_command_line(refused)) << refused.front() << " " << refused.size();
+    // "-" is standard output.
+    const auto to_output = read_command_line(
+        {"--output", "g.csv", "--export", "A", "--format", "xlsx", "--output=-"}, problem);
+    ASSERT_TRUE(to_output);
+    EXPECT_EQ(std::nullopt, to_output->output);
+    EXPECT_TRUE(read_command_line({"-h"}, problem)->help);
+    EXPECT_TRUE(read_command_line({"--version"}, problem)->version);
+
+    // Only a format that is not one is named.
+    for (const auto& [refused, named] : std::vector<std::pair<Arguments, std::string>>{
+             {{"--folder="}, ""},
+             {{"-style", "fusion"}, ""},
+             {{"Sample.cls"}, ""},
+             {{"--export", "A", "--format", "excel"},
+              "--format \"excel\" is not a format; choose spreadsheet, canvas, moodle or xlsx."},
+             {{"--export", "A", "--format"}, ""},
+             {{"--output", "g.csv"}, ""},
+             {{"--output", "-"}, ""},
+             {{"--list", "--export", "A", "--format", "moodle"}, ""}}) {
+        EXPECT_FALSE(read_command_line(refused, problem)) << refused.front() << refused.size();
+        EXPECT_EQ(named, problem);
     }
 }
 
@@ -83,15 +101,17 @@ protected:
 
 // Without any display, so that a window opened before the refusal would end the program.
 TEST_F(ProgramTest, AWrongCommandLineEndsItWithTheUsageLineBeforeAnything) {
+    const std::string usage = "usage: quillmark [--folder DIR] [--list | --export CLASS --format "
+                              "spreadsheet|canvas|moodle|xlsx [--output FILE]]\n";
     for (const std::string arguments :
          {"--bogus", "--export 'Period 1'", "--list --format canvas"}) {
-        const Run bad = run(arguments);
-        EXPECT_EQ(2, bad.status) << arguments;
-        EXPECT_EQ("usage: quillmark [--folder DIR] [--list | --export CLASS --format "
-                  "spreadsheet|canvas|moodle [--output FILE]]\n",
-                  bad.err)
-            << arguments;
+        EXPECT_EQ((Run{2, "", usage}), run(arguments)) << arguments;
     }
+    EXPECT_EQ((Run{2, "",
+                   "--format \"csv\" is not a format; choose spreadsheet, canvas, moodle or "
+                   "xlsx.\n" +
+                       usage}),
+              run("--export A --format csv"));
     EXPECT_FALSE(fs::exists(folder() / "Quillmark"));
 
     // A folder that cannot hold classes is refused before Qt would need a display.
@@ -104,10 +124,13 @@ TEST_F(ProgramTest, AWrongCommandLineEndsItWithTheUsageLineBeforeAnything) {
 
     const Run help = run("--help");
     EXPECT_EQ(0, help.status);
-    for (const char* option : {"--folder", "--list", "--export", "--format", "--output", "--help",
-                               "spreadsheet", "canvas", "moodle"}) {
+    for (const char* option :
+         {"--folder", "--list", "--export", "--format", "--output", "--help", "spreadsheet",
+          "canvas", "moodle", "xlsx", "--version", "\"ID number\""}) {
         EXPECT_NE(std::string::npos, help.out.find(option)) << option;
     }
+    EXPECT_EQ(help, run("-h"));
+    EXPECT_EQ((Run{0, "Quillmark " QUILLMARK_VERSION "\n", ""}), run("--version"));
 }
 
 TEST_F(ProgramTest, ListsAndExportsClassesOfTheDataFolderOrTheGivenOne) {
@@ -125,7 +148,7 @@ TEST_F(ProgramTest, ListsAndExportsClassesOfTheDataFolderOrTheGivenOne) {
 
     // With or without its ending, to standard output or to a file.
     EXPECT_EQ((Run{0, grades(ExportFormat::moodle), ""}),
-              run("--folder=stick --export 'Period 1' --format moodle"));
+              run("--folder=stick --export 'Period 1' --format moodle --output -"));
     EXPECT_EQ((Run{0, "", ""}),
               run("--export 'Period 1.cls' --format spreadsheet --output out.csv --folder stick"));
     EXPECT_EQ(grades(ExportFormat::spreadsheet), read_file("out.csv"));
@@ -137,11 +160,67 @@ TEST_F(ProgramTest, ListsAndExportsClassesOfTheDataFolderOrTheGivenOne) {
     EXPECT_EQ(
         (Run{1, "", "Could not export the grades to \"g.csv\": No such file or directory.\n"}),
         run("--folder stick --export 'Period 1' --format canvas --output gone/g.csv"));
+    // Never over one of the program folder's own files.
+    const std::string class_bytes = read_file("stick/Period 1.cls");
+    EXPECT_EQ((Run{1, "",
+                   "\"Period 1.cls\" is one of Quillmark's own files; export the grades to "
+                   "another file.\n"}),
+              run("--folder stick --export 'Period 1' --format spreadsheet --output 'stick/Period "
+                  "1.cls'"));
+    EXPECT_EQ(class_bytes, read_file("stick/Period 1.cls"));
     write_file("stick/Period 1.web", "");
     EXPECT_EQ((Run{1, "",
                    "\"Period 1\" could be \"Period 1.cls\" or \"Period 1.web\": name the class "
                    "with its ending.\n"}),
               run("--folder stick --export 'Period 1' --format canvas"));
+}
+
+// The figures follow the categories only when they are in use, so that no file, an empty one and
+// one switched off give the same exports byte for byte (the workbook cell for cell); a file that
+// cannot be read stops the export rather than give other figures.
+TEST_F(ProgramTest, OnlyCategoriesInUseChangeTheExportAndUnreadableOnesStopIt) {
+    fs::create_directories(folder() / "Quillmark");
+    save_period_1(folder() / "Quillmark");
+    asg_title[1] = "Test";
+    asg_points[1] = 100;
+    students[0].scores[1] = 50;
+    ASSERT_TRUE(save_class(folder() / "Quillmark" / "Period 1.cls"));
+    const std::string categories = "Quillmark/Period 1.categories";
+    const std::array<std::string, 2> files_in_use_or_not{
+        R"({"version": 1, "use_weighted_categories": false, "categories": [], "assignments": []})",
+        R"({"version": 1, "use_weighted_categories": false,
+            "categories": [{"name": "Quizzes", "weight": 50, "drop_lowest": 0},
+                           {"name": "Tests", "weight": 50, "drop_lowest": 0}],
+            "assignments": [{"slot": 0, "category": 0}, {"slot": 1, "category": 1}]})"};
+    for (const std::string format : {"spreadsheet", "canvas", "moodle", "xlsx"}) {
+        // openpyxl reads a workbook by the name's ending.
+        const std::string out = format == "xlsx" ? "out.xlsx" : "out.csv";
+        const auto exported = [&] {
+            EXPECT_EQ((Run{0, "", ""}),
+                      run("--export 'Period 1' --format " + format + " --output " + out));
+            return format == "xlsx" ? read_xlsx(folder() / out) : CsvRows{{read_file(out)}};
+        };
+        fs::remove(folder() / categories);
+        const CsvRows without = exported();
+        if (format != "xlsx") {
+            std::string reason;
+            EXPECT_EQ(grades_file(*export_layout_named(format), reason), without.front().front());
+        }
+        for (const std::string& file : files_in_use_or_not) {
+            write_file(categories, file);
+            EXPECT_EQ(without, exported()) << format << file;
+        }
+    }
+
+    write_file(categories, "{");
+    fs::remove(folder() / "out");
+    const Run unreadable = run("--export 'Period 1' --format spreadsheet --output out");
+    EXPECT_EQ(1, unreadable.status);
+    EXPECT_TRUE(
+        unreadable.err.starts_with("The categories of \"Period 1.cls\" could not be read: "))
+        << unreadable.err;
+    EXPECT_TRUE(unreadable.err.ends_with("\nThe grades were not exported.\n")) << unreadable.err;
+    EXPECT_FALSE(fs::exists(folder() / "out"));
 }
 
 TEST_F(ProgramTest, ASetPasswordIsAskedForAndAWrongOneIsLogged) {

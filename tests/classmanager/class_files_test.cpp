@@ -63,6 +63,37 @@ TEST_F(ClassFilesTest, UnsafeNamesAreRefusedAndACaseChangeIsNoClash) {
     EXPECT_EQ("kept", read_file("PERIOD 1.cls"));
 }
 
+TEST_F(ClassFilesTest, AnExportMayNotReplaceAFileOfTheProgramFolder) {
+    write_file("Period 3.cls", "");
+    fs::create_directories(folder() / "out");
+    fs::create_symlink(folder() / "Period 3.cls", folder() / "out" / "link.csv");
+    fs::create_symlink(folder(), folder() / "out" / "alias");
+    fs::create_symlink(folder() / "out" / "grades.csv", folder() / "linked.web");
+    const std::vector<std::pair<fs::path, bool>> cases{
+        {"Period 3.cls", true},
+        {"New.CLS", true},
+        {"a.web", true},
+        {"Period 3.chart", true},
+        {"Period 3.categories", true},
+        {"a.web.categories", true},
+        {"qmk.dat", true},
+        {"qmk.els", true},
+        {"QMK.DAT", false},
+        {"Period 3 - Grades.csv", false},
+        {"out/Period 3.cls", false},
+        {"out/../Period 3.cls", true},
+        {"out/link.csv", true},
+        {"out/alias/qmk.els", true},
+        {"linked.web", true},
+        {"out/grades.csv", false},
+    };
+    for (const auto& [name, own] : cases) {
+        EXPECT_EQ(!own, static_cast<bool>(check_export_file(folder() / name))) << name;
+    }
+    EXPECT_EQ("\"link.csv\" is one of Quillmark's own files; export the grades to another file.",
+              check_export_file(folder() / "out" / "link.csv").message());
+}
+
 TEST_F(ClassFilesTest, ChartsGoWithTheirClassesButAreNeverReplacedNorTakenFromAnother) {
     write_file("Period 1.cls", "class");
     write_file("Period 1.chart", "chart");

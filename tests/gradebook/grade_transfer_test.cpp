@@ -1,6 +1,9 @@
 #include "classdata/class_file.h"
+#include "classmanager/console_commands.h"
 #include "gradebook/grid_fixture.h"
+#include "grading/categories_file.h"
 #include "reports/grade_export.h"
+#include "support/xlsx_reader.h"
 
 #include <sstream>
 
@@ -35,16 +38,29 @@ protected:
     }
 
     const QStringList layouts{QStringLiteral("Spreadsheet (LibreOffice Calc, Excel)"),
+                              QStringLiteral("Excel workbook (.xlsx), IDs kept as text"),
                               QStringLiteral("Canvas gradebook"), QStringLiteral("Moodle grades")};
+    const QString prompt = QStringLiteral(
+        "Export the grades for:\n"
+        "\n"
+        "Moodle needs its grade items created first, each with its points: a new item\n"
+        "is out of 100, and a score above 100 stops the whole import on a default site.\n"
+        "In Moodle's import, map \"ID number\" to the user's ID number.");
 };
 
 TEST_F(GradeTransferTest, ExportAsksForALayoutAndAFileAndSaysWhenItCannotWrite) {
-    const QString prompt = QStringLiteral("Export the grades for:");
-    dialogs.expect_choice(prompt, layouts, 1)
+    // One of the program's own files is refused, and the teacher chooses again.
+    dialogs.expect_choice(prompt, layouts, 2)
+        .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")),
+                          in_folder("Algebra.cls"))
+        .expect_message(QStringLiteral("\"Algebra.cls\" is one of Quillmark's own files; export "
+                                       "the grades to another file."),
+                        ui::Answer::ok, ui::Icon::exclamation)
         .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")),
                           in_folder("grades.csv"));
     trigger("exportgrades");
     dialogs.verify();
+    EXPECT_FALSE(std::filesystem::exists(folder() / "Algebra.cls"));
     std::ostringstream canvas;
     write_grades_csv(canvas, ExportFormat::canvas);
     EXPECT_EQ(canvas.str(), read_file("grades.csv"));
@@ -52,7 +68,7 @@ TEST_F(GradeTransferTest, ExportAsksForALayoutAndAFileAndSaysWhenItCannotWrite) 
     // Cancelled at either step, nothing is written.
     dialogs.expect_choice(prompt, layouts, -1);
     trigger("exportgrades");
-    dialogs.expect_choice(prompt, layouts, 2)
+    dialogs.expect_choice(prompt, layouts, 3)
         .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")), {});
     trigger("exportgrades");
     dialogs.verify();
@@ -65,6 +81,51 @@ TEST_F(GradeTransferTest, ExportAsksForALayoutAndAFileAndSaysWhenItCannotWrite) 
                                        "file or directory."),
                         ui::Answer::ok, ui::Icon::error);
     trigger("exportgrades");
+}
+
+// The command line's export loads the categories the open class has: both give the same files
+// (the workbook cell for cell), in which the categories change the averages.
+TEST_F(GradeTransferTest, TheMenuAndTheCommandLineExportTheSameGradesWithTheCategories) {
+    asg_title[1] = "Test";
+    asg_points[1] = 100;
+    students[0].scores[1] = 50;
+    students[0].scores[0] = 10;
+    Categories categories;
+    categories.in_use = true;
+    categories.list = {{"Quizzes", 50, 0}, {"Tests", 50, 0}};
+    categories.of[0] = 0;
+    categories.of[1] = 1;
+    ASSERT_TRUE(set_class_categories(categories));
+    ASSERT_TRUE(save_class(folder() / "Algebra.cls"));
+    const std::array<std::pair<ExportLayout, const char*>, 4> chosen{{
+        {ExportLayout::spreadsheet, "Algebra - Grades.csv"},
+        {ExportLayout::xlsx, "Algebra - Grades.xlsx"},
+        {ExportLayout::canvas, "Algebra - Grades.csv"},
+        {ExportLayout::moodle, "Algebra - Grades.csv"},
+    }};
+    for (int k = 0; k < static_cast<int>(chosen.size()); ++k) {
+        const auto& [layout, proposed] = chosen[static_cast<std::size_t>(k)];
+        // openpyxl reads a workbook by the name's ending.
+        const char* ending = layout == ExportLayout::xlsx ? ".xlsx" : ".csv";
+        dialogs.expect_choice(prompt, layouts, k)
+            .expect_save_file(QDir{documents()}.filePath(QString::fromUtf8(proposed)),
+                              in_folder("menu") + QString::fromLatin1(ending));
+        trigger("exportgrades");
+        dialogs.verify();
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(0, export_class("Algebra", layout, folder() / (std::string{"command"} + ending),
+                                  out, err))
+            << err.str();
+        if (layout == ExportLayout::xlsx) {
+            EXPECT_EQ(read_xlsx(folder() / "menu.xlsx"), read_xlsx(folder() / "command.xlsx"));
+        } else {
+            EXPECT_EQ(read_file("menu.csv"), read_file("command.csv")) << k;
+        }
+        if (layout == ExportLayout::spreadsheet) {
+            EXPECT_NE(std::string::npos, read_file("menu.csv").find(",1001,10,50,75.00,"));
+        }
+    }
 }
 
 TEST_F(GradeTransferTest, ImportAddsTheListAfterYesOnlyAndRepaints) {

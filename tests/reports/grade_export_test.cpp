@@ -2,6 +2,7 @@
 #include "reports/grade_export.h"
 #include "support/class_fixture.h"
 #include "support/csv_reader.h"
+#include "support/xlsx_reader.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -61,8 +62,9 @@ TEST_F(GradeExportTest, EachLayoutCellForCell) {
                  {"O'Brien, Jr.", "Zo\u00EB", "1002", "EX", "0", "0", "0", "0.00", "F"},
                  {"'=HYPERLINK(\"http://x\")", " -Bo", "-7", "10", "-3", "80", "5", "68.15", "D"}}),
         exported(ExportFormat::spreadsheet));
+    // Canvas reads a title ending in " (2)" as assignment id 2.
     EXPECT_EQ(
-        (CsvRows{{"Student", "ID", "SIS User ID", "SIS Login ID", "Section", "Quiz", "Quiz (3)",
+        (CsvRows{{"Student", "ID", "SIS User ID", "SIS Login ID", "Section", "Quiz", "Quiz [2]",
                   "Essay, \"final\"", "Quiz (2)"},
                  {"Points Possible", "", "", "", "", "10", "20", "100", "5"},
                  {"Sample, Ann", "", "1001", "", "", "10", "20", "90", "5"},
@@ -71,24 +73,46 @@ TEST_F(GradeExportTest, EachLayoutCellForCell) {
         exported(ExportFormat::canvas));
     EXPECT_EQ((CsvRows{{"ID number", "Quiz", "Quiz (3)", "Essay, \"final\"", "Quiz (2)"},
                        {"1001", "10", "20", "90", "5"},
-                       {"1002", "", "0", "0", "0"},
+                       {"1002", "-", "0", "0", "0"},
                        {"-7", "10", "-3", "80", "5"}}),
               exported(ExportFormat::moodle));
 
-    // Plus and at signs start formulas too; a class without students or assignments still has
-    // its headers.
+    // Plus and at signs start formulas too; a ';' is quoted, as a spreadsheet's import splits
+    // there; a class without students or assignments still has its headers.
     students[3].first_name = "+Bo";
     students[3].last_name = "@Lee";
+    asg_title[3] = "Extra; bonus";
     const CsvRows spreadsheet = exported(ExportFormat::spreadsheet);
     EXPECT_EQ("'@Lee", spreadsheet[4][0]);
     EXPECT_EQ("'+Bo", spreadsheet[4][1]);
+    std::ostringstream raw;
+    write_grades_csv(raw, ExportFormat::spreadsheet);
+    EXPECT_NE(std::string::npos, raw.view().find(",\"Extra; bonus\",")) << raw.view();
     clear_class();
     EXPECT_EQ((CsvRows{{"ID number"}}), exported(ExportFormat::moodle));
 }
 
+// Read back by another program: texts stay texts (an ID like "-7" too), numbers are numbers.
+TEST_F(GradeExportTest, TheWorkbookCellForCell) {
+    EXPECT_EQ("Period 1 - Grades.xlsx", export_file_name(ExportLayout::xlsx));
+    ASSERT_TRUE(export_grades(folder() / "grades.xlsx", ExportLayout::xlsx));
+    EXPECT_EQ(
+        (CsvRows{
+            {"freeze", "C2"},
+            {"s:Last Name", "s:First Name", "s:ID", "s:Quiz", "s:Quiz (3)", "s:Essay, \"final\"",
+             "s:Quiz (2)", "s:Average", "s:Grade"},
+            {"s:Points Possible*", "*", "*", "n:10*", "n:20*", "n:100*", "n:5*", "*", "*"},
+            {"s:Sample", "s:Ann", "s:1001", "n:10", "n:20", "n:90", "n:5", "n:92.59", "s:A"},
+            {"s:O'Brien, Jr.", "s:Zo\u00EB", "s:1002", "s:EX", "n:0", "n:0", "n:0", "n:0", "s:F"},
+            {"s:=HYPERLINK(\"http://x\")", "s: -Bo", "s:-7", "n:10", "n:-3", "n:80", "n:5",
+             "n:68.15", "s:D"}}),
+        read_xlsx(folder() / "grades.xlsx"));
+}
+
 TEST_F(GradeExportTest, AFailedExportLeavesTheOldFileWhole) {
-    EXPECT_EQ("Period 1 - Grades.csv", export_file_name());
-    write_file(export_file_name(), "old grades\r\n");
+    const std::string csv = export_file_name(ExportLayout::canvas);
+    EXPECT_EQ("Period 1 - Grades.csv", csv);
+    write_file(csv, "old grades\r\n");
 
     // A file size limit stands in for a full disk.
     rlimit original{};
@@ -97,17 +121,17 @@ TEST_F(GradeExportTest, AFailedExportLeavesTheOldFileWhole) {
     small.rlim_cur = 64;
     const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
-    const Result full = export_grades(folder() / export_file_name(), ExportFormat::canvas);
+    const Result full = export_grades(folder() / csv, ExportLayout::canvas);
     ::setrlimit(RLIMIT_FSIZE, &original);
     std::signal(SIGXFSZ, previous_handler);
     EXPECT_EQ("Could not export the grades to \"Period 1 - Grades.csv\": File too large.",
               full.message());
-    EXPECT_EQ("old grades\r\n", read_file(export_file_name()));
+    EXPECT_EQ("old grades\r\n", read_file(csv));
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator{folder()}, {}));
 
-    ASSERT_TRUE(export_grades(folder() / export_file_name(), ExportFormat::moodle));
-    EXPECT_TRUE(read_file(export_file_name())
-                    .starts_with("ID number,Quiz,Quiz (3),\"Essay, \"\"final\"\"\",Quiz (2)\r\n"));
+    ASSERT_TRUE(export_grades(folder() / csv, ExportLayout::moodle));
+    EXPECT_TRUE(read_file(csv).starts_with(
+        "ID number,Quiz,Quiz (3),\"Essay, \"\"final\"\"\",Quiz (2)\r\n"));
 }
 
 } // namespace
