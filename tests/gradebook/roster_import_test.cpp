@@ -95,8 +95,8 @@ TEST_F(RosterImportTest, EveryHeaderStyleSeparatorAndEncoding) {
         utf16(u"Last_Name\tFirst Name\tID\r\nNg\tZo\u00EB\t2001\r\nO'Hara, Jr.\tKim\t2002", false),
         utf16(u"Name,ID\n\"Ng, Zo\u00EB\",2001\n\"O'Hara, Jr., Kim\",2002\n", true),
         // Title lines above the header, underscores for blanks.
-        "Period 3\n\nPrinted 2024-09-02,,\nStudent_Number,Last_Name,First_Name\n"
-        "2001,Ng,Zo\xC3\xAB\n2002,\"O'Hara, Jr.\",Kim\n",
+        "Period 3\n\nPrinted 2024-09-02;;\nStudent_Number;Last_Name;First_Name\n"
+        "2001;Ng;Zo\xC3\xAB\n2002;O'Hara, Jr.;Kim\n",
         // "Last, First" or "First Last" in one column; the school's number wins over the
         // system's own "ID", which stands in where the school's is empty; Canvas's rows of
         // points and posting are no students.
