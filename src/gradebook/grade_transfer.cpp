@@ -92,8 +92,11 @@ void Form1::import_students_from_csv() {
         return;
     }
     const std::string name = ui::from_qstring(QFileInfo{file}.fileName());
-    if (ui::msgbox(ui::to_qstring(roster_import_question(plan, name)), ui::Icon::none,
-                   ui::Buttons::yes_no, this) != ui::Answer::yes) {
+    const RosterQuestion question = roster_import_question(plan, name);
+    if (ui::detailed_msgbox(QString::fromStdString(question.text),
+                            QString::fromStdString(question.details), ui::Icon::none,
+                            question.asks ? ui::Buttons::yes_no : ui::Buttons::ok,
+                            this) != ui::Answer::yes) {
         return;
     }
     const ClassSnapshot before = before_step();

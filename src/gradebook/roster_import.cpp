@@ -2,24 +2,28 @@
 
 #include "classdata/class_data.h"
 #include "classdata/name_in_message.h"
+#include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
+#include "gradebook/latin_letters.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <csv.h>
 #include <istream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace quillmark {
 namespace {
 
 constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
-constexpr std::size_t problems_shown = 10;
+// How many lines with text may stand above the header row: a title, a date, a blank row.
+constexpr std::size_t header_search = 5;
 
 enum class Encoding { utf8, cp1252 };
 
@@ -62,26 +66,92 @@ std::optional<char32_t> next_utf8(std::string_view bytes, std::size_t& i) {
     return c;
 }
 
-bool is_utf8(std::string_view bytes) {
+// Whether the bytes hold at least one valid UTF-8 sequence beyond ASCII: Windows-1252 text
+// hardly ever does, so such a file is UTF-8 even where some of its lines are not.
+bool has_utf8_beyond_ascii(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
-        if (!next_utf8(bytes, i)) {
-            return false;
+        const bool ascii = static_cast<unsigned char>(bytes[i]) < 0x80;
+        if (next_utf8(bytes, i) && !ascii) {
+            return true;
         }
     }
-    return true;
+    return false;
 }
 
-// The code points of a field; bytes that are no valid UTF-8 give U+FFFD, which the class
-// cannot store.
-std::u32string code_points(std::string_view bytes, Encoding encoding) {
+void append_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+        return;
+    }
+    const int continuation = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    constexpr std::array<unsigned char, 4> leads{0x00, 0xC0, 0xE0, 0xF0};
+    out.push_back(static_cast<char>(leads[static_cast<std::size_t>(continuation)] |
+                                    (c >> (6 * continuation))));
+    for (int k = continuation - 1; k >= 0; --k) {
+        out.push_back(static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F)));
+    }
+}
+
+std::string utf8_of(std::u32string_view text) {
+    std::string out;
+    for (char32_t c : text) {
+        append_utf8(out, c);
+    }
+    return out;
+}
+
+// UTF-16 text after its byte order mark as UTF-8; an unpaired surrogate or a last odd byte
+// gives a byte that is no valid UTF-8, so that its line is listed.
+std::string utf16_to_utf8(std::string_view bytes, bool big_endian) {
+    const auto unit = [&](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(big_endian ? (first << 8) | second : (second << 8) | first);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) <= 0xDFFF) {
+            append_utf8(out, 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00));
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            out.push_back('\xFF');
+        } else {
+            append_utf8(out, c);
+        }
+    }
+    if (i < bytes.size()) {
+        out.push_back('\xFF');
+    }
+    return out;
+}
+
+// The code points of a field, composed; nothing when the bytes are no valid UTF-8.
+std::optional<std::u32string> decoded(std::string_view bytes, Encoding encoding) {
     std::u32string text;
     text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        text.push_back(encoding == Encoding::cp1252
-                           ? cp1252_to_unicode(static_cast<unsigned char>(bytes[i++]))
-                           : next_utf8(bytes, i).value_or(U'\uFFFD'));
+        if (encoding == Encoding::cp1252) {
+            text.push_back(cp1252_to_unicode(static_cast<unsigned char>(bytes[i++])));
+        } else if (const std::optional<char32_t> c = next_utf8(bytes, i)) {
+            text.push_back(*c);
+        } else {
+            return std::nullopt;
+        }
     }
-    return text;
+    return composed(text);
+}
+
+bool is_control(char32_t c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
+}
+
+// Whether the class file holds the character as it is.
+bool fits_class_file(char32_t c) {
+    return !is_control(c) && (unicode_to_cp1252(c) != '?' || c == '?');
 }
 
 bool is_blank(char32_t c) {
@@ -98,43 +168,46 @@ std::u32string_view trimmed(std::u32string_view text) {
     return text;
 }
 
-struct Cleaned {
-    std::string text; // Windows-1252
-    bool dropped = false;
-    bool cut = false;
-};
+// A name as it is read: a line break (a quoted one, or CR LF) and other controls become a
+// blank, and blanks around it go.
+std::u32string name_text(std::u32string_view text) {
+    std::u32string result;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n') {
+            continue;
+        }
+        result.push_back(is_control(text[k]) ? U' ' : text[k]);
+    }
+    return std::u32string{trimmed(result)};
+}
 
-// The text as the class can hold it: blanks around it gone, controls and characters outside
-// Windows-1252 left out, at most longest characters.
-Cleaned cleaned(std::u32string_view text, std::size_t longest) {
-    Cleaned result;
-    for (char32_t c : trimmed(text)) {
-        const char byte = unicode_to_cp1252(c);
-        // Controls would break the class file's lines or show as nothing.
-        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || (byte == '?' && c != '?')) {
-            result.dropped = true;
-        } else {
-            result.text.push_back(byte);
+// The closest spelling of a name the class file can hold, Windows-1252 and at most
+// longest_imported_name characters: letters with marks it cannot store lose the marks. Nothing
+// when a character has no such spelling.
+std::optional<std::string> spelled(std::u32string_view name) {
+    std::string result;
+    for (char32_t c : name) {
+        if (fits_class_file(c)) {
+            result.push_back(unicode_to_cp1252(c));
+        } else if (const std::optional<char32_t> base = base_letter(c)) {
+            result.push_back(unicode_to_cp1252(*base));
+        } else if (!is_combining_mark(c)) {
+            return std::nullopt;
         }
     }
-    // Characters left out may have stood between a blank and the end.
+    // A mark left out may have stood between a blank and an end.
     const auto blank = [](char c) { return c == ' ' || c == '\xA0'; };
-    result.text.erase(result.text.begin(),
-                      std::find_if_not(result.text.begin(), result.text.end(), blank));
-    result.text.erase(std::find_if_not(result.text.rbegin(), result.text.rend(), blank).base(),
-                      result.text.end());
-    if (result.text.size() > longest) {
-        result.text.resize(longest);
-        result.cut = true;
-    }
+    result.erase(result.begin(), std::find_if_not(result.begin(), result.end(), blank));
+    result.erase(std::find_if_not(result.rbegin(), result.rend(), blank).base(), result.end());
+    result.resize(std::min(result.size(), longest_imported_name));
     return result;
 }
 
-// A header as it is compared: ASCII letters in lower case, blanks left out.
+// A header as it is compared: ASCII letters in lower case, blanks and underscores left out.
 std::string header_key(std::u32string_view header) {
     std::string key;
     for (char32_t c : header) {
-        if (is_blank(c) || c == 0xFEFF) {
+        if (is_blank(c) || c == '_' || c == 0xFEFF) {
             continue;
         }
         key.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a')
@@ -148,17 +221,21 @@ struct Record {
     std::vector<std::string> fields; // raw bytes
 };
 
-// The separator the header line uses most: comma, semicolon or tab, comma on a tie.
+// The separator the first lines with text use most (the header row is among them): comma,
+// semicolon or tab, comma on a tie.
 char separator_of(std::string_view bytes) {
     std::array<std::size_t, 3> counts{};
     constexpr std::array<char, 3> separators{',', ';', '\t'};
     bool quoted = false;
     bool seen_text = false;
+    std::size_t lines = 0;
     for (char c : bytes) {
         if (c == '"') {
             quoted = !quoted;
         } else if (!quoted && (c == '\n' || c == '\r')) {
-            if (seen_text) {
+            lines += seen_text ? 1 : 0;
+            seen_text = false;
+            if (lines > header_search) {
                 break;
             }
         } else if (!quoted) {
@@ -245,18 +322,20 @@ std::optional<std::vector<Record>> read_records(std::string_view bytes, char sep
 struct Columns {
     std::optional<std::size_t> last_name;
     std::optional<std::size_t> first_name;
-    std::optional<std::size_t> full_name; // "Last, First"
-    std::optional<std::size_t> id_number;
+    std::optional<std::size_t> full_name; // "Last, First" or "First Last"
+    std::vector<std::size_t> id_numbers;  // the preferred first
 };
 
 Columns columns_of(const Record& header, Encoding encoding) {
     // The ID columns from the most particular name on: a learning management system's file
     // has its own "ID" beside the school's.
-    constexpr std::array<std::string_view, 4> id_keys{"sisuserid", "studentid", "idnumber", "id"};
+    constexpr std::array<std::string_view, 5> id_keys{"sisuserid", "studentid", "studentnumber",
+                                                      "idnumber", "id"};
     Columns columns;
-    std::optional<std::size_t> id_rank;
+    std::array<std::optional<std::size_t>, id_keys.size()> ids;
     for (std::size_t k = 0; k < header.fields.size(); ++k) {
-        const std::string key = header_key(code_points(header.fields[k], encoding));
+        const std::string key =
+            header_key(decoded(header.fields[k], encoding).value_or(std::u32string{}));
         const auto take = [&](std::optional<std::size_t>& column) {
             if (!column) {
                 column = k;
@@ -266,25 +345,19 @@ Columns columns_of(const Record& header, Encoding encoding) {
             take(columns.last_name);
         } else if (key == "firstname" || key == "givenname") {
             take(columns.first_name);
-        } else if (key == "student" || key == "name") {
+        } else if (key == "student" || key == "name" || key == "studentname") {
             take(columns.full_name);
         } else if (const auto rank = std::find(id_keys.begin(), id_keys.end(), key);
                    rank != id_keys.end()) {
-            const auto place = static_cast<std::size_t>(rank - id_keys.begin());
-            if (!id_rank || place < *id_rank) {
-                id_rank = place;
-                columns.id_number = k;
-            }
+            take(ids[static_cast<std::size_t>(rank - id_keys.begin())]);
+        }
+    }
+    for (const std::optional<std::size_t>& column : ids) {
+        if (column) {
+            columns.id_numbers.push_back(*column);
         }
     }
     return columns;
-}
-
-std::u32string cell(const Record& record, std::optional<std::size_t> column, Encoding encoding) {
-    if (!column || *column >= record.fields.size()) {
-        return {};
-    }
-    return code_points(record.fields[*column], encoding);
 }
 
 bool blank_record(const Record& record) {
@@ -312,17 +385,23 @@ std::size_t free_slots() {
     return count;
 }
 
-bool same_ignoring_case(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-        return lower(x) == lower(y);
+bool same_ignoring_case(std::u32string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char32_t x, char y) {
+        const auto lower = [](char32_t c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+        return lower(x) == lower(static_cast<unsigned char>(y));
     });
+}
+
+// The rows of a learning management system's export that hold no student.
+bool names_no_student(std::u32string_view name) {
+    return same_ignoring_case(name, "Points Possible") ||
+           same_ignoring_case(name, "Manual Posting");
 }
 
 class Planner {
 public:
     Planner(Columns columns, Encoding encoding)
-        : columns_{columns}
+        : columns_{std::move(columns)}
         , encoding_{encoding}
         , ids_{ids_in_class()}
         , room_{free_slots()} {}
@@ -331,48 +410,60 @@ public:
         if (blank_record(record)) {
             return;
         }
-        const std::string line = "Line " + std::to_string(record.line) + ": ";
-        std::u32string last_text;
-        std::u32string first_text;
+        line_ = "Line " + std::to_string(record.line) + ": ";
+        std::optional<std::u32string> last;
+        std::optional<std::u32string> first;
+        bool split = false;
         if (columns_.last_name) {
-            last_text = cell(record, columns_.last_name, encoding_);
-            first_text = cell(record, columns_.first_name, encoding_);
-        } else {
-            const std::u32string full = cell(record, columns_.full_name, encoding_);
-            const std::size_t comma = full.rfind(U',');
-            last_text = full.substr(0, comma);
-            first_text = comma == std::u32string::npos ? std::u32string{} : full.substr(comma + 1);
+            last = name_cell(record, columns_.last_name);
+            first = name_cell(record, columns_.first_name);
+        } else if (const std::optional<std::u32string> full =
+                       name_cell(record, columns_.full_name)) {
+            if (names_no_student(*full)) {
+                return;
+            }
+            split = split_name(*full, last.emplace(), first.emplace());
         }
-        const std::u32string id_text = cell(record, columns_.id_number, encoding_);
-        const Cleaned last = cleaned(last_text, longest_imported_name);
-        const Cleaned first = cleaned(first_text, longest_imported_name);
-        const Cleaned id = cleaned(id_text, longest_imported_id);
-
-        // The points row of an exported file is no student.
-        if (id.text.empty() && same_ignoring_case(last.text, "Points Possible")) {
+        // The preferred ID column that is not empty on this row.
+        std::optional<std::u32string> id = std::u32string{};
+        for (auto column = columns_.id_numbers.begin();
+             column != columns_.id_numbers.end() && id && id->empty(); ++column) {
+            id = id_cell(record, *column);
+        }
+        if (!last || !first || !id) {
+            return skip("the text is not valid UTF-8, the encoding of the rest of the file");
+        }
+        if (names_no_student(*last)) {
             return;
         }
-        if (last.text.empty()) {
-            problems_.push_back(line + (trimmed(last_text).empty()
-                                            ? "no last name; skipped."
-                                            : "no character of the last name can be stored in "
-                                              "the class file; skipped."));
-            return;
+        if (id->empty()) {
+            return skip("no ID");
         }
-        if (id.text.empty()) {
-            problems_.push_back(line + (trimmed(id_text).empty()
-                                            ? "no ID; skipped."
-                                            : "no character of the ID can be stored in the class "
-                                              "file; skipped."));
-            return;
+        if (!std::all_of(id->begin(), id->end(), fits_class_file)) {
+            return skip("the class file cannot store the ID " + shown(*id) + " exactly");
         }
-        if (ids_.contains(id.text)) {
-            problems_.push_back(line + "ID " + id.text + " is already in the class; skipped.");
-            return;
+        if (id->size() > longest_imported_id) {
+            return skip("the ID " + shown(*id) + " is longer than " +
+                        std::to_string(longest_imported_id) + " characters");
         }
-        if (planned_ids_.contains(id.text)) {
-            problems_.push_back(line + "ID " + id.text + " is on an earlier line too; skipped.");
-            return;
+        std::string id_number;
+        std::transform(id->begin(), id->end(), std::back_inserter(id_number), unicode_to_cp1252);
+        const std::optional<std::string> first_name = spelled(*first);
+        const std::optional<std::string> last_name = spelled(*last);
+        if (!first_name || !last_name) {
+            return skip("the class file cannot store the " +
+                        std::string{first_name ? "last" : "first"} + " name " +
+                        shown(first_name ? *last : *first) + " in any spelling");
+        }
+        if (last_name->empty()) {
+            return skip("no last name");
+        }
+        if (ids_.contains(id_number)) {
+            ++already_in_class_;
+            return skip("ID " + cp1252_to_utf8(id_number) + " is already in the class");
+        }
+        if (planned_ids_.contains(id_number)) {
+            return skip("ID " + cp1252_to_utf8(id_number) + " is on an earlier line too");
         }
         if (students_.size() == room_) {
             if (beyond_room_++ == 0) {
@@ -380,36 +471,81 @@ public:
             }
             return;
         }
-        report(line, first, "first name");
-        report(line, last, "last name");
-        report(line, id, "ID");
-        planned_ids_.insert(id.text);
-        students_.push_back({first.text, last.text, id.text});
+        note_change(*first, *first_name);
+        note_change(*last, *last_name);
+        split_ += split ? 1 : 0;
+        planned_ids_.insert(id_number);
+        students_.push_back({*first_name, *last_name, id_number});
     }
 
     void finish(RosterPlan& plan) {
         if (beyond_room_ > 0) {
-            problems_.insert(problems_.begin(), "Line " + std::to_string(first_beyond_room_) +
-                                                    " and after: the class holds " +
-                                                    std::to_string(student_slots) + " students; " +
-                                                    std::to_string(beyond_room_) +
-                                                    " more students skipped.");
+            notes_.insert(notes_.begin(), "Line " + std::to_string(first_beyond_room_) +
+                                              " and after: the class holds " +
+                                              std::to_string(student_slots) + " students; " +
+                                              std::to_string(beyond_room_) +
+                                              " more students skipped.");
         }
         plan.students = std::move(students_);
-        plan.problems = std::move(problems_);
+        plan.notes = std::move(notes_);
+        plan.skipped = skipped_ + beyond_room_;
+        plan.already_in_class = already_in_class_;
+        plan.changed = changed_;
+        plan.split = split_;
     }
 
 private:
-    void report(const std::string& line, const Cleaned& text, std::string_view what) {
-        if (text.dropped) {
-            problems_.push_back(line +
-                                "characters the class file cannot store were left out of the " +
-                                std::string{what} + ".");
+    // The field's text, nothing for bytes that are no valid UTF-8.
+    std::optional<std::u32string> text_of(const Record& record, std::size_t column) const {
+        return column < record.fields.size() ? decoded(record.fields[column], encoding_)
+                                             : std::u32string{};
+    }
+
+    // A name field as name_text reads it; the empty text for no column.
+    std::optional<std::u32string> name_cell(const Record& record,
+                                            std::optional<std::size_t> column) const {
+        const std::optional<std::u32string> text =
+            column ? text_of(record, *column) : std::u32string{};
+        return text ? std::optional{name_text(*text)} : std::nullopt;
+    }
+
+    // An ID field without the blanks around it, and nothing else changed: an ID is a key.
+    std::optional<std::u32string> id_cell(const Record& record, std::size_t column) const {
+        const std::optional<std::u32string> text = text_of(record, column);
+        return text ? std::optional{std::u32string{trimmed(*text)}} : std::nullopt;
+    }
+
+    // "Last, First", or "First Last" split at the last blank (true then).
+    static bool split_name(std::u32string_view full, std::u32string& last, std::u32string& first) {
+        if (const std::size_t comma = full.rfind(U','); comma != std::u32string_view::npos) {
+            last = trimmed(full.substr(0, comma));
+            first = trimmed(full.substr(comma + 1));
+            return false;
         }
-        if (text.cut) {
-            const std::size_t longest = what == "ID" ? longest_imported_id : longest_imported_name;
-            problems_.push_back(line + "the " + std::string{what} + " was cut to " +
-                                std::to_string(longest) + " characters.");
+        const std::size_t blank = full.find_last_of(U" \u00A0");
+        if (blank == std::u32string_view::npos) {
+            last = full;
+            return false;
+        }
+        last = trimmed(full.substr(blank + 1));
+        first = trimmed(full.substr(0, blank));
+        return true;
+    }
+
+    // A text for a note: controls shown as blanks, so that the note keeps to its line.
+    static std::string shown(std::u32string_view text) { return utf8_of(name_text(text)); }
+
+    void skip(const std::string& why) {
+        ++skipped_;
+        notes_.push_back(line_ + why + "; skipped.");
+    }
+
+    void note_change(std::u32string_view read, const std::string& stored) {
+        const std::string before = utf8_of(read);
+        const std::string after = cp1252_to_utf8(stored);
+        if (before != after) {
+            ++changed_;
+            notes_.push_back(line_ + before + " \u2192 " + after);
         }
     }
 
@@ -418,8 +554,13 @@ private:
     std::set<std::string> ids_;
     std::set<std::string> planned_ids_;
     std::size_t room_;
+    std::string line_;
     std::vector<ImportedStudent> students_;
-    std::vector<std::string> problems_;
+    std::vector<std::string> notes_;
+    std::size_t skipped_ = 0;
+    std::size_t already_in_class_ = 0;
+    std::size_t changed_ = 0;
+    std::size_t split_ = 0;
     std::size_t beyond_room_ = 0;
     std::size_t first_beyond_room_ = 0;
 };
@@ -429,16 +570,23 @@ Result refusal(std::string_view file_name, std::string_view reason) {
                            "\": " + std::string{reason} + ".");
 }
 
+bool has_name_column(const Columns& columns) {
+    return columns.last_name || columns.full_name;
+}
+
 Result plan_from_bytes(std::string_view bytes, const std::string& file_name, RosterPlan& plan) {
     if (bytes.size() > largest_class_list) {
         return refusal(file_name, "the file is larger than 10 MB");
     }
-    Encoding encoding = Encoding::cp1252;
-    if (bytes.starts_with(byte_order_mark)) {
+    Encoding encoding = Encoding::utf8;
+    std::string from_utf16;
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        from_utf16 = utf16_to_utf8(bytes.substr(2), bytes.starts_with("\xFE"));
+        bytes = from_utf16;
+    } else if (bytes.starts_with(byte_order_mark)) {
         bytes.remove_prefix(byte_order_mark.size());
-        encoding = Encoding::utf8;
-    } else if (is_utf8(bytes)) {
-        encoding = Encoding::utf8;
+    } else if (!has_utf8_beyond_ascii(bytes)) {
+        encoding = Encoding::cp1252;
     }
     std::size_t error_line = 0;
     const std::optional<std::vector<Record>> records =
@@ -446,24 +594,45 @@ Result plan_from_bytes(std::string_view bytes, const std::string& file_name, Ros
     if (!records) {
         return refusal(file_name, "line " + std::to_string(error_line) + " is not valid CSV");
     }
-    const auto header = std::find_if_not(records->begin(), records->end(), blank_record);
-    if (header == records->end()) {
+    // The header row is the first of the first lines naming a name and an ID column.
+    auto header = records->end();
+    std::optional<Columns> columns;
+    bool names_found = false;
+    std::size_t lines_with_text = 0;
+    for (auto record = records->begin();
+         record != records->end() && lines_with_text < header_search && !columns; ++record) {
+        if (blank_record(*record)) {
+            continue;
+        }
+        ++lines_with_text;
+        Columns found = columns_of(*record, encoding);
+        names_found = names_found || has_name_column(found);
+        if (has_name_column(found) && !found.id_numbers.empty()) {
+            header = record;
+            columns = std::move(found);
+        }
+    }
+    if (lines_with_text == 0) {
         return refusal(file_name, "the file is empty");
     }
-    const Columns columns = columns_of(*header, encoding);
-    if (!columns.last_name && !columns.full_name) {
+    if (!names_found) {
         return refusal(file_name, "no column of last names or names was found");
     }
-    if (!columns.id_number) {
+    if (!columns) {
         return refusal(file_name, "no column of ID numbers was found");
     }
     if (std::all_of(std::next(header), records->end(), blank_record)) {
         return refusal(file_name, "the file lists no students");
     }
-    Planner planner{columns, encoding};
+    Planner planner{std::move(*columns), encoding};
     std::for_each(std::next(header), records->end(), [&](const Record& r) { planner.add(r); });
     planner.finish(plan);
     return Result::success();
+}
+
+// A count and its noun, singular for one: "1 line", "2 lines".
+std::string counted(std::size_t count, std::string_view one, std::string_view more) {
+    return std::to_string(count) + " " + std::string{count == 1 ? one : more};
 }
 
 } // namespace
@@ -486,7 +655,7 @@ Result plan_roster_import(const std::filesystem::path& file, RosterPlan& plan) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> opened{std::fopen(file.c_str(), "rb"),
                                                                  std::fclose};
     if (!opened) {
-        return refusal(name, std::strerror(errno));
+        return refusal(name, system_reason(errno));
     }
     std::string bytes;
     std::array<char, 65536> chunk{};
@@ -496,7 +665,7 @@ Result plan_roster_import(const std::filesystem::path& file, RosterPlan& plan) {
         bytes.append(chunk.data(), count);
     }
     if (std::ferror(opened.get())) {
-        return refusal(name, std::strerror(errno));
+        return refusal(name, system_reason(errno));
     }
     return plan_from_bytes(bytes, name, plan);
 }
@@ -517,18 +686,37 @@ void apply_roster_import(const RosterPlan& plan) {
     }
 }
 
-std::string roster_import_question(const RosterPlan& plan, std::string_view file_name) {
-    std::string question = "Import " + std::to_string(plan.students.size()) + " students from \"" +
-                           name_in_message(file_name) + "\"?";
-    if (!plan.problems.empty()) {
-        question += "\n";
+RosterQuestion roster_import_question(const RosterPlan& plan, std::string_view file_name) {
+    const std::string name = "\"" + cp1252_to_utf8(name_in_message(file_name)) + "\"";
+    RosterQuestion question;
+    question.asks = !plan.students.empty();
+    if (question.asks) {
+        question.text = "Import " + counted(plan.students.size(), "student", "students") +
+                        " from " + name + "?";
+    } else if (plan.skipped > 0 && plan.already_in_class == plan.skipped) {
+        question.text =
+            "Every student in " + name + " is in the class already: there is nothing to add.";
+    } else {
+        question.text = "There is nothing to add from " + name + ".";
     }
-    for (std::size_t k = 0; k < plan.problems.size() && k < problems_shown; ++k) {
-        question += "\n" + plan.problems[k];
+    std::vector<std::string> summary;
+    if (plan.changed > 0) {
+        summary.push_back(counted(plan.changed, "name is", "names are") +
+                          " changed to fit the class file.");
     }
-    if (plan.problems.size() > problems_shown) {
-        question += "\n" + std::to_string(plan.problems.size() - problems_shown) +
-                    " more problems are not shown.";
+    if (plan.split > 0) {
+        summary.push_back(
+            counted(plan.split, "name without a comma is", "names without a comma are") +
+            " split at the last blank into first and last name.");
+    }
+    if (plan.skipped > 0) {
+        summary.push_back(counted(plan.skipped, "line is", "lines are") + " skipped.");
+    }
+    for (std::size_t k = 0; k < summary.size(); ++k) {
+        question.text += (k == 0 ? "\n\n" : "\n") + summary[k];
+    }
+    for (const std::string& note : plan.notes) {
+        question.details += (question.details.empty() ? "" : "\n") + note;
     }
     return question;
 }

@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 #include "ui/text.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -55,21 +56,41 @@ QString ask(const QString& prompt, const QString& default_answer, QLineEdit::Ech
     return box.exec() == QDialog::Accepted ? box.textValue() : QString{};
 }
 
+Answer shown_message(const QString& text, const QString& details, Icon icon, Buttons buttons,
+                     QWidget* parent) {
+    QMessageBox box{
+        message_icon(icon), program_title, text,
+        buttons == Buttons::yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent};
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
+    // The details come open: they are what the box is about, not an afterthought.
+    for (QAbstractButton* button : box.buttons()) {
+        if (box.buttonRole(button) == QMessageBox::ActionRole) {
+            button->click();
+        }
+    }
+    const int pressed = box.exec();
+    if (buttons == Buttons::ok) {
+        return Answer::ok;
+    }
+    return pressed == QMessageBox::Yes ? Answer::yes : Answer::no;
+}
+
 } // namespace
 
 Answer msgbox(const QString& text, Icon icon, Buttons buttons, QWidget* parent) {
     if (installed_handler != nullptr) {
         return installed_handler->message(text, icon, buttons);
     }
-    QMessageBox box{
-        message_icon(icon), program_title, text,
-        buttons == Buttons::yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent};
-    box.setTextFormat(Qt::PlainText);
-    const int pressed = box.exec();
-    if (buttons == Buttons::ok) {
-        return Answer::ok;
+    return shown_message(text, {}, icon, buttons, parent);
+}
+
+Answer detailed_msgbox(const QString& text, const QString& details, Icon icon, Buttons buttons,
+                       QWidget* parent) {
+    if (installed_handler != nullptr) {
+        return installed_handler->detailed_message(text, details, icon, buttons);
     }
-    return pressed == QMessageBox::Yes ? Answer::yes : Answer::no;
+    return shown_message(text, details, icon, buttons, parent);
 }
 
 QString inputbox(const QString& prompt, const QString& default_answer, QWidget* parent) {

@@ -16,6 +16,11 @@ enum class Answer { ok, yes, no };
 Answer msgbox(const QString& text, Icon icon = Icon::none, Buttons buttons = Buttons::ok,
               QWidget* parent = nullptr);
 
+// A message box like msgbox with details below its text, shown open in an area the user can
+// scroll: a list too long for the box itself.
+Answer detailed_msgbox(const QString& text, const QString& details, Icon icon = Icon::none,
+                       Buttons buttons = Buttons::ok, QWidget* parent = nullptr);
+
 // An input box titled "Quillmark"; returns the text typed, or the empty text when cancelled.
 QString inputbox(const QString& prompt, const QString& default_answer = {},
                  QWidget* parent = nullptr);
@@ -53,6 +58,12 @@ class DialogHandler {
 public:
     virtual ~DialogHandler() = default;
     virtual Answer message(const QString& text, Icon icon, Buttons buttons) = 0;
+    // A message box with details; a handler that does not look at them answers it as message.
+    virtual Answer detailed_message(const QString& text, const QString& details, Icon icon,
+                                    Buttons buttons) {
+        static_cast<void>(details);
+        return message(text, icon, buttons);
+    }
     virtual QString input(const QString& prompt, const QString& default_answer) = 0;
     virtual QString save_file(const QString& proposed_path) = 0;
     virtual QString open_file(const QString& folder) = 0;

@@ -130,11 +130,13 @@ TEST_F(GradeTransferTest, TheMenuAndTheCommandLineExportTheSameGradesWithTheCate
 
 TEST_F(GradeTransferTest, ImportAddsTheListAfterYesOnlyAndRepaints) {
     write_file("list.csv", "Last Name;First Name;ID\r\nNg;Zo\xC3\xAB;2001\r\nPark;Cy;\r\n");
-    const QString question = QStringLiteral("Import 1 students from \"list.csv\"?\n\n"
-                                            "Line 3: no ID; skipped.");
+    const QString question =
+        QStringLiteral("Import 1 student from \"list.csv\"?\n\n1 line is skipped.");
+    const QString details = QStringLiteral("Line 3: no ID; skipped.");
     const std::string before = saved();
     dialogs.expect_open_file(documents(), in_folder("list.csv"))
-        .expect_message(question, ui::Answer::no);
+        .expect_message(question, ui::Answer::no)
+        .with_details(details);
     trigger("importstudents");
     dialogs.verify();
     EXPECT_EQ(before, saved());
@@ -151,7 +153,8 @@ TEST_F(GradeTransferTest, ImportAddsTheListAfterYesOnlyAndRepaints) {
 
     // Yes fills the gap between the class's students, and the grid shows the new row.
     dialogs.expect_open_file(documents(), in_folder("list.csv"))
-        .expect_message(question, ui::Answer::yes);
+        .expect_message(question, ui::Answer::yes)
+        .with_details(details);
     trigger("importstudents");
     dialogs.verify();
     EXPECT_EQ("2001", students[1].id_number);
@@ -163,6 +166,16 @@ TEST_F(GradeTransferTest, ImportAddsTheListAfterYesOnlyAndRepaints) {
     trigger("undo");
     EXPECT_EQ(before, saved());
     EXPECT_EQ(QString{}, control<QLineEdit>(QStringLiteral("text3(1)")).text());
+
+    // A list with nothing to add asks nothing: OK alone, and the class stays as it is.
+    write_file("same.csv", "Last Name,ID\r\nSample,1001\r\n");
+    dialogs.expect_open_file(documents(), in_folder("same.csv"))
+        .expect_message(QStringLiteral("Every student in \"same.csv\" is in the class already: "
+                                       "there is nothing to add.\n\n1 line is skipped."))
+        .with_details(QStringLiteral("Line 2: ID 1001 is already in the class; skipped."));
+    trigger("importstudents");
+    dialogs.verify();
+    EXPECT_EQ(before, saved());
 }
 
 } // namespace

@@ -38,7 +38,7 @@ protected:
     static Names planned(std::string_view bytes) {
         RosterPlan result;
         EXPECT_TRUE(plan(bytes, result));
-        EXPECT_EQ(Names{}, result.problems);
+        EXPECT_EQ(Names{}, result.notes);
         Names names;
         for (const ImportedStudent& s : result.students) {
             names.push_back(s.last_name + "/" + s.first_name + "/" + s.id_number);
@@ -57,6 +57,17 @@ protected:
         return names;
     }
 
+    // The text with a byte order mark, as UTF-16 in either byte order.
+    static std::string utf16(std::u16string_view text, bool big_endian) {
+        std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : text) {
+            const auto high = static_cast<char>(unit >> 8);
+            const auto low = static_cast<char>(unit & 0xFF);
+            bytes += big_endian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    }
+
     static std::string saved() {
         std::ostringstream out;
         write_class(out);
@@ -64,23 +75,38 @@ protected:
     }
 };
 
+// The same two students, however the list is written.
 TEST_F(RosterImportTest, EveryHeaderStyleSeparatorAndEncoding) {
     const Names two{"Ng/Zo\xEB/2001", "O'Hara, Jr./Kim/2002"};
-    // UTF-8 with a byte order mark, headers in any case and spacing, columns in any order.
-    EXPECT_EQ(two, planned("\xEF\xBB\xBF"
-                           "student id,  LAST NAME ,FirstName,Telephone\r\n"
-                           "2001,Ng,Zo\xC3\xAB,555\r\n"
-                           "2002,\"O'Hara, Jr.\",  Kim  ,\r\n"));
-    // Windows-1252 with semicolons and lone CRs, blank lines and a row of empty cells between.
-    EXPECT_EQ(two, planned("Surname;Given Name;ID Number\rNg;Zo\xEB;2001\r\r;;\r"
-                           "O'Hara, Jr.;Kim;2002\r"));
-    // UTF-8 without a mark, tabs, no line end after the last row.
-    EXPECT_EQ(two, planned("Family Name\tGiven Name\tID\nNg\tZo\xC3\xAB\t2001\n"
-                           "O'Hara, Jr.\tKim\t2002"));
-    // "Last, First" in one column; the school's ID wins over the system's own "ID".
-    EXPECT_EQ((Names{"O'Hara, Jr./Kim/2001", "Park//2002"}),
-              planned("Student,ID,SIS User ID\n\"O'Hara, Jr., Kim\",17,2001\nPark,18,2002\n"));
-    EXPECT_EQ((Names{"Ng/Zo\xEB/2001"}), planned("Name;Student ID\nNg, Zo\xEB;2001\n"));
+    const std::vector<std::string> lists{
+        // UTF-8 with a byte order mark, headers in any case and spacing, columns in any order.
+        "\xEF\xBB\xBF"
+        "student id,  LAST NAME ,FirstName,Telephone\r\n"
+        "2001,Ng,Zo\xC3\xAB,555\r\n"
+        "2002,\"O'Hara, Jr.\",  Kim  ,\r\n",
+        // Windows-1252 with semicolons and lone CRs, blank lines and a row of empty cells between.
+        "Surname;Given Name;ID Number\rNg;Zo\xEB;2001\r\r;;\r"
+        "O'Hara, Jr.;Kim;2002\r",
+        // UTF-8 without a mark, tabs, no line end after the last row; the accent as a Mac
+        // writes it, after its letter.
+        "Family Name\tGiven Name\tID\nNg\tZoe\xCC\x88\t2001\n"
+        "O'Hara, Jr.\tKim\t2002",
+        // Excel's "Unicode Text": UTF-16 with tabs, little and big endian.
+        utf16(u"Last_Name\tFirst Name\tID\r\nNg\tZo\u00EB\t2001\r\nO'Hara, Jr.\tKim\t2002", false),
+        utf16(u"Name,ID\n\"Ng, Zo\u00EB\",2001\n\"O'Hara, Jr., Kim\",2002\n", true),
+        // Title lines above the header, underscores for blanks.
+        "Period 3\n\nPrinted 2024-09-02;;\nStudent_Number;Last_Name;First_Name\n"
+        "2001;Ng;Zo\xC3\xAB\n2002;O'Hara, Jr.;Kim\n",
+        // "Last, First" or "First Last" in one column; the school's number wins over the
+        // system's own "ID", which stands in where the school's is empty; Canvas's rows of
+        // points and posting are no students.
+        "Student Name,ID,Student Number\n\"Ng, Zo\xC3\xAB\",17,2001\nManual Posting,,\n"
+        "    Points Possible,,\n\"O'Hara, Jr., Kim\",2002,\n",
+    };
+    for (const std::string& list : lists) {
+        SCOPED_TRACE(list);
+        EXPECT_EQ(two, planned(list));
+    }
 
     // What the export writes comes back, its points row neither a student nor a problem.
     add(5, "Zo\xEB, \"Jr.\"", "Ann", "1005");
@@ -105,25 +131,40 @@ TEST_F(RosterImportTest, ProblemRowsAreSkippedOrMendedAndSaidSo) {
                      "Ng,Dee,3001\r\n" +
                          std::string(35, 'x') +
                          ",Eve,3003\r\n"
-                         "Wu \xE2\x80\x94 \xE7\x8E\x8B,Fay\x01,3004\r\n"
+                         "Wu \xE2\x80\x94 Dvo\xC5\x99\xC3\xA1k,\xC5\x81ukasz,3004\r\n"
                          "\xE7\x8E\x8B,Gus,3005\r\n"
-                         "Kay,Hal,12345678901\r\n"
-                         "\"Ray\nMond\",Ian,3006\r\n",
+                         "Kay,Hal,S2024000123\r\n"
+                         "\"Ray\r\nMond\",Ian\x01,3006\r\n"
+                         "Nguy\xE1\xBB\x85n,V\xC4\x83n An,\xC5\x81"
+                         "77\r\n"
+                         "M\xFCller,Jo,3007\r\n"
+                         "Nguy\xE1\xBB\x85n,V\xC4\x83n An,3008\r\n",
                      result));
-    const std::string problems =
+    const std::string notes =
         "Line 3: no last name; skipped.\n"
         "Line 4: no ID; skipped.\n"
         "Line 5: ID 1001 is already in the class; skipped.\n"
         "Line 6: ID 3001 is on an earlier line too; skipped.\n"
-        "Line 7: the last name was cut to 30 characters.\n"
-        "Line 8: characters the class file cannot store were left out of the first name.\n"
-        "Line 8: characters the class file cannot store were left out of the last name.\n"
-        "Line 9: no character of the last name can be stored in the class file; skipped.\n"
-        "Line 10: the ID was cut to 10 characters.\n"
+        "Line 7: " +
+        std::string(35, 'x') + " \u2192 " + std::string(30, 'x') +
+        "\n"
+        "Line 8: \u0141ukasz \u2192 Lukasz\n"
+        "Line 8: Wu \u2014 Dvo\u0159\u00E1k \u2192 Wu \u2014 Dvor\u00E1k\n"
+        "Line 9: the class file cannot store the last name \u738B in any spelling; skipped.\n"
+        "Line 10: the ID S2024000123 is longer than 10 characters; skipped.\n"
         // A record's line is where it starts.
-        "Line 11: characters the class file cannot store were left out of the last name.";
-    EXPECT_EQ("Import 5 students from \"list.csv\"?\n\n" + problems,
-              roster_import_question(result, "list.csv"));
+        "Line 13: the class file cannot store the ID \u0141"
+        "77 exactly; skipped.\n"
+        "Line 14: the text is not valid UTF-8, the encoding of the rest of the file; skipped.\n"
+        "Line 15: V\u0103n An \u2192 Van An\n"
+        "Line 15: Nguy\u1EC5n \u2192 Nguyen";
+    const RosterQuestion question = roster_import_question(result, "list.csv");
+    EXPECT_EQ("Import 5 students from \"list.csv\"?\n\n"
+              "5 names are changed to fit the class file.\n"
+              "8 lines are skipped.",
+              question.text);
+    EXPECT_EQ(notes, question.details);
+    EXPECT_TRUE(question.asks);
 
     // Nothing changes until the plan is applied, and then the gap between the class's students
     // is filled first.
@@ -131,13 +172,38 @@ TEST_F(RosterImportTest, ProblemRowsAreSkippedOrMendedAndSaidSo) {
     apply_roster_import(result);
     EXPECT_EQ(
         (Names{"Sample/Ann/1001", "Ng/Ann/3001", "Lee/Bo/1002", std::string(30, 'x') + "/Eve/3003",
-               "Wu \x97/Fay/3004", "Kay/Hal/1234567890", "RayMond/Ian/3006"}),
+               "Wu \x97 Dvor\xE1k/Lukasz/3004", "Ray Mond/Ian/3006", "Nguyen/Van An/3008"}),
         class_names());
     EXPECT_EQ(0, students[3].scores[0]);
+}
 
-    result.problems.resize(13, "Line 99: no ID; skipped.");
-    EXPECT_TRUE(roster_import_question(result, "list.csv")
-                    .ends_with("last name.\n3 more problems are not shown."));
+// What the question says besides the problems: one student or more, names split, or nothing
+// to add (and then it asks nothing).
+TEST_F(RosterImportTest, TheQuestionSaysWhatItAddsOrThatThereIsNothing) {
+    const std::vector<std::pair<std::string, std::string>> questions{
+        {"Name,ID\nAnn Lee,3001\nPark,3002\nBo van Dyk,3003\n",
+         "Import 3 students from \"list.csv\"?\n\n2 names without a comma are split at the last "
+         "blank into first and last name."},
+        {"Name,ID\nAnn Lee,3001\n",
+         "Import 1 student from \"list.csv\"?\n\n1 name without a comma is split at the last "
+         "blank into first and last name."},
+        {"Name,ID\nSample,1001\nLee,1002\n",
+         "Every student in \"list.csv\" is in the class already: there is nothing to add.\n\n"
+         "2 lines are skipped."},
+        {"Name,ID\nSample,1001\nPark,\n",
+         "There is nothing to add from \"list.csv\".\n\n2 lines are skipped."},
+    };
+    for (const auto& [list, text] : questions) {
+        RosterPlan result;
+        ASSERT_TRUE(plan(list, result));
+        const RosterQuestion question = roster_import_question(result, "list.csv");
+        EXPECT_EQ(text, question.text);
+        EXPECT_EQ(!result.students.empty(), question.asks);
+    }
+    RosterPlan split;
+    ASSERT_TRUE(plan("Name,ID\nBo van Dyk,3003\n", split));
+    EXPECT_EQ("Dyk", split.students.at(0).last_name);
+    EXPECT_EQ("Bo van", split.students.at(0).first_name);
 }
 
 TEST_F(RosterImportTest, StudentsBeyondTheFullClassAreSkippedAndSaidSoFirst) {
@@ -148,7 +214,8 @@ TEST_F(RosterImportTest, StudentsBeyondTheFullClassAreSkippedAndSaidSoFirst) {
     ASSERT_TRUE(plan("Name,ID\nA,5000\nB,5001\nC,5002\nD,5003\n,9999\nE,5004\n", result));
     EXPECT_EQ((Names{"Line 5 and after: the class holds 300 students; 2 more students skipped.",
                      "Line 6: no last name; skipped."}),
-              result.problems);
+              result.notes);
+    EXPECT_EQ(3U, result.skipped);
     apply_roster_import(result);
     EXPECT_EQ("5000", students[1].id_number);
     EXPECT_EQ("5002", students[299].id_number);
@@ -164,15 +231,15 @@ TEST_F(RosterImportTest, FilesThatAreNoClassListAreRefusedAndChangeNothing) {
         {"Last Name,ID\n\n,\n", "the file lists no students"},
         {"Last Name,ID\nNg,1\n\"Lee,2\n", "line 3 is not valid CSV"},
         {"Last Name,ID\nN\"g,1\n", "line 2 is not valid CSV"},
-        {std::string{"\xFF\xFEL\0a\0s\0t\0,\0I\0D\0", 16},
-         "no column of last names or names was found"},
+        {"1\n2\n3\n4\n5\nLast Name,ID\nNg,1\n", "no column of last names or names was found"},
+        {"Title\nLast Name,Given Name\nNg,Ann\n", "no column of ID numbers was found"},
     };
     for (const auto& [bytes, reason] : refused) {
         RosterPlan result;
-        result.problems = {"untouched"};
+        result.notes = {"untouched"};
         EXPECT_EQ("Could not import students from \"list.csv\": " + reason + ".",
                   plan(bytes, result).message());
-        EXPECT_EQ(Names{"untouched"}, result.problems);
+        EXPECT_EQ(Names{"untouched"}, result.notes);
     }
 
     RosterPlan result;

@@ -47,6 +47,11 @@ bool DialogScript::take(Kind kind, const QString& shown, Expected& box) {
 }
 
 ui::Answer DialogScript::message(const QString& text, ui::Icon icon, ui::Buttons buttons) {
+    return detailed_message(text, {}, icon, buttons);
+}
+
+ui::Answer DialogScript::detailed_message(const QString& text, const QString& details,
+                                          ui::Icon icon, ui::Buttons buttons) {
     Expected box;
     if (!take(Kind::message, text, box)) {
         return buttons == ui::Buttons::yes_no ? ui::Answer::no : ui::Answer::ok;
@@ -61,6 +66,8 @@ ui::Answer DialogScript::message(const QString& text, ui::Icon icon, ui::Buttons
     EXPECT_EQ(buttons == ui::Buttons::yes_no,
               box.answer == ui::Answer::yes || box.answer == ui::Answer::no)
         << "buttons of " << text.toStdString();
+    EXPECT_EQ(box.details.toStdString(), details.toStdString())
+        << "details of " << text.toStdString();
     return box.answer;
 }
 

@@ -52,6 +52,12 @@ public:
                     {}});
     }
 
+    // The message box expected last shows exactly these details (none, unless this is said).
+    DialogScript& with_details(const QString& details) {
+        expected_.back().details = details;
+        return *this;
+    }
+
     // Runs check when the box expected last comes, before it is answered: what the windows
     // behind a box show meanwhile.
     DialogScript& while_shown(std::function<void()> check) {
@@ -87,6 +93,8 @@ public:
     bool done() const { return expected_.empty(); }
 
     ui::Answer message(const QString& text, ui::Icon icon, ui::Buttons buttons) override;
+    ui::Answer detailed_message(const QString& text, const QString& details, ui::Icon icon,
+                                ui::Buttons buttons) override;
     QString input(const QString& prompt, const QString& default_answer) override;
     QString save_file(const QString& proposed_path) override;
     QString open_file(const QString& folder) override;
@@ -107,6 +115,7 @@ private:
         std::function<void()> while_shown{};
         QStringList items{};
         int chosen = -1;
+        QString details{};
     };
 
     DialogScript& add(Expected box) {
