@@ -1,10 +1,12 @@
 #pragma once
 
+#include "classdata/class_data.h"
 #include "classdata/result.h"
 
 #include <filesystem>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace quillmark {
 
@@ -26,5 +28,25 @@ Result load_class();
 
 // Reads a class from a stream; file_name names it in the failure message.
 Result read_class(std::istream& in, const std::string& file_name);
+
+// A class held apart from the open one, with the same arrays; it starts as an empty class with
+// the default settings and no instructor. Large: keep it on the heap.
+struct ClassContent {
+    ClassContent();
+
+    decltype(quillmark::students) students;
+    decltype(quillmark::asg_title) asg_title;
+    decltype(quillmark::asg_points) asg_points;
+    decltype(quillmark::asg_notes) asg_notes;
+    decltype(quillmark::grade_scale) grade_scale;
+    bool use_plus = false;
+    bool use_minus = false;
+    std::string instructor;
+};
+
+// Reads class file bytes (either layout, CRLF or LF) into an empty `content`, leaving the open
+// class alone. On failure the message says where and why ("line 5: ..."), and `content` holds
+// whatever was read before that line.
+Result read_class_content(std::string_view bytes, ClassContent& content);
 
 } // namespace quillmark
