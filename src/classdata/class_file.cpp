@@ -5,7 +5,9 @@
 #include "classdata/name_in_message.h"
 #include "classdata/numbers.h"
 #include "classdata/program_folder.h"
+#include "classdata/shared_class_file.h"
 #include "classdata/system_reason.h"
+#include "classdata/whole_file.h"
 
 #include <algorithm>
 #include <bitset>
@@ -455,31 +457,14 @@ Result parse_class(std::string_view bytes, const std::string& file_name) {
     return Result::success();
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The whole file, or the error number of the failure.
-int read_whole_file(const std::filesystem::path& path, std::string& bytes) {
-    const std::unique_ptr<std::FILE, FileCloser> file{std::fopen(path.c_str(), "rb")};
-    if (!file) {
-        return errno;
-    }
-    char chunk[65536];
-    std::size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-        bytes.append(chunk, count);
-    }
-    if (std::ferror(file.get())) {
-        return errno != 0 ? errno : EIO;
-    }
-    return 0;
-}
-
 } // namespace
 
 Result save_class(const std::filesystem::path& path) {
     return write_file_atomically(path, class_bytes());
+}
+
+std::string class_file_text() {
+    return class_bytes();
 }
 
 void write_class(std::ostream& out) {
@@ -492,7 +477,11 @@ Result load_class() {
     if (const int error = read_whole_file(in_program_folder(class_file), bytes); error != 0) {
         return read_failure(class_file, system_reason(error));
     }
-    return parse_class(bytes, class_file);
+    Result result = parse_class(bytes, class_file);
+    if (result) {
+        class_file_base = std::move(bytes);
+    }
+    return result;
 }
 
 Result read_class(std::istream& in, const std::string& file_name) {

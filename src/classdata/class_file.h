@@ -16,6 +16,9 @@ namespace quillmark {
 // one, so a failed save leaves the old file whole; the failure names the file and the reason.
 Result save_class(const std::filesystem::path& path);
 
+// The open class in the extended layout, as save_class writes it.
+std::string class_file_text();
+
 // Writes the open class in the extended layout to a stream.
 void write_class(std::ostream& out);
 
@@ -23,7 +26,8 @@ void write_class(std::ostream& out);
 // just after clear_class. Accepts both layouts and bare line feeds. An unreadable file (a slot
 // index out of range, a number that does not fit 16 bits, a flag that is no flag, an early
 // end, a file that cannot be opened) gives a failure naming the file and the line, and leaves
-// the class data as it was; nothing is ever stored outside the arrays.
+// the class data as it was; nothing is ever stored outside the arrays. The bytes read become
+// class_file_base.
 Result load_class();
 
 // Reads a class from a stream; file_name names it in the failure message.

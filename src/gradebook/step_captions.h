@@ -14,6 +14,7 @@ inline constexpr const char* sort_by_average_step = "Sort by Average";
 inline constexpr const char* grading_scale_step = "Grading Scale";
 inline constexpr const char* instructor_step = "Instructor Name";
 inline constexpr const char* categories_step = "Categories and Weights";
+inline constexpr const char* other_copy_step = "Changes from Another Copy";
 
 // "Score of Ann Lee on 'Essay 1'": the typing into one cell of slots in use.
 std::string score_step(std::int16_t student, std::int16_t assignment);

@@ -45,10 +45,14 @@ protected:
 private:
     void show_desks(const Desks& desks);
     void toggle_desk(int i);
-    // Writes the chart; a failure is reported and the planner stays open as it is.
+    // Writes the chart; a failure is reported and the planner stays open as it is. A chart
+    // that another copy of the class saved since the planner read it is not written over
+    // unasked.
     void save();
 
     QPointer<ui::Hub> hub_;
+    // The chart as the planner read it, or as another copy saved it since.
+    Desks desks_as_read;
 
     std::array<QLineEdit*, 72> Text1{};
     QPushButton* Command3 = nullptr;

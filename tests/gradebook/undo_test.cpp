@@ -1,4 +1,7 @@
 #include "classdata/class_data.h"
+#include "classdata/class_file.h"
+#include "gradebook/class_history.h"
+#include "grading/ordering.h"
 #include "grid_fixture.h"
 #include "ui/image_button.h"
 
@@ -369,6 +372,34 @@ TEST_F(UndoTest, TheHistoryOutlivesTheBlankScreen) {
     EXPECT_EQ(QStringLiteral("Undo Sort by Name"), entry("undo").text());
     trigger("undo");
     EXPECT_EQ(QStringLiteral("Lee Ann"), control<QLineEdit>(QStringLiteral("text3(0)")).text());
+}
+
+TEST_F(UndoTest, ChangesFromAnotherCopyAreOneStepAndEarlierStepsStayTrue) {
+    const QStringList first_shown = refreshed();
+    const std::string first_saved = saved();
+    type_score(0, QStringLiteral("5"));
+    const QStringList typed_shown = refreshed();
+    const std::string typed_saved = saved();
+    // Another copy sorts the class by name, which moves every record, and changes a score.
+    const ClassSnapshot mine = capture_class();
+    sort_by_name();
+    students[2].scores[1] = 50;
+    write_file("Algebra.cls", class_file_text());
+    restore_class(mine);
+
+    window_->autosave();
+    EXPECT_EQ("Adams Lee Zorn",
+              students[0].last_name + " " + students[1].last_name + " " + students[2].last_name);
+    EXPECT_EQ(5, students[1].scores[0]);
+    EXPECT_EQ(50, students[2].scores[1]);
+    EXPECT_EQ(QStringLiteral("Undo Changes from Another Copy"), entry("undo").text());
+
+    trigger("undo");
+    EXPECT_EQ(typed_shown, shown());
+    EXPECT_EQ(typed_saved, saved());
+    trigger("undo");
+    EXPECT_EQ(first_shown, shown());
+    EXPECT_EQ(first_saved, saved());
 }
 
 } // namespace
