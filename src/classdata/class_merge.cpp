@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace quillmark {
@@ -272,13 +273,12 @@ void Merger::match_students() {
     const std::array<const Version*, 3> versions{&base_, &ours_, &theirs_};
     std::unordered_map<std::string_view, bool> id_is_key;
     for (const Version* version : versions) {
-        std::unordered_map<std::string_view, bool> seen;
+        std::unordered_set<std::string_view> seen;
         for (std::int16_t s = 0; s < student_slots; ++s) {
             if (version->student_used(s)) {
                 const std::string_view id = version->students[s].id_number;
-                auto [entry, first] = id_is_key.try_emplace(id, true);
-                entry->second = entry->second && seen.try_emplace(id, true).second;
-                static_cast<void>(first);
+                bool& is_key = id_is_key.try_emplace(id, true).first->second;
+                is_key = seen.insert(id).second && is_key;
             }
         }
     }

@@ -130,6 +130,16 @@ const std::vector<Case> cases = {
          students[1].id_number = "202";
          students[1].scores[0] = 9;
      }},
+    {"a doubled ID matches by slot",
+     [] { remove_student(0); },
+     [] { students[1].scores[0] = 9; },
+     [] {
+         remove_student(0);
+         students[1].scores[0] = 9;
+     },
+     {},
+     {},
+     [] { students[1].id_number = "101"; }},
     {"texts, stored line feeds and assignment fields",
      [] {
          students[0].telephone = "555-1";
