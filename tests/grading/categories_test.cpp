@@ -100,9 +100,13 @@ TEST_F(CategoriesTest, AssignmentsWorthNoPointsCountButAreNeverDropped) {
     EXPECT_DOUBLE_EQ(0.85, student_average(0));
     EXPECT_EQ(0, score_in(0).dropped);
 
-    // Only the 0-point assignment counts: the category has a score but no fraction, 0.
+    // Only the 0-point assignment counts: nothing to take a fraction of and nothing dropped, so
+    // the category drops out of the weighting; beside quizzes at 100 % the average is 100 %.
     students[0].scores[1] = excused;
-    EXPECT_EQ((std::pair{true, 0.0}), (std::pair{score_in(0).counted, score_in(0).fraction}));
+    EXPECT_EQ((std::pair{false, 0}), (std::pair{score_in(0).counted, score_in(0).dropped}));
+    scored(3, 10, 10);
+    add_category("Quizzes", 100, 0, {3});
+    EXPECT_DOUBLE_EQ(1.0, student_average(0));
 }
 
 TEST_F(CategoriesTest, CategoriesWithoutCountedWorkDropOutAndTheOthersAreScaledUp) {
