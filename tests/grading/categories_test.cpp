@@ -243,8 +243,12 @@ TEST_F(CategoriesTest, ReaderRefusesEveryFaultAndNamesIt) {
                R"(], "assignments": [)" + assignments + "]}";
     };
     const std::vector<std::pair<std::string, std::string>> cases{
-        {"", "line 1, column 1: syntax error while parsing value - unexpected end of input; "
-             "expected '[', '{', or a literal"},
+        {" \n", "the file is empty"},
+        {R"({"version": 1, "use_weighted)", "the file is cut short"},
+        {"{\n \"\xC3\xA9\": x}", "line 2, column 7: the text there is not valid JSON"},
+        {R"({"version": 1e999})", "a number in the file is too large"},
+        {file(R"({"name": "\u0141\u00f3d\u017a", "weight": 30, "drop_lowest": 1})", ""),
+         "the name of category 1 holds characters that the class file cannot store"},
         {"[]", "the file holds no categories object"},
         {R"({"version": 2, "use_weighted_categories": true, "categories": [], "assignments": []})",
          "it was written in a format this version of Quillmark does not know"},
@@ -312,11 +316,9 @@ TEST_F(CategoriesTest, LoadingReportsABadFileOnceAndLeavesItAsItIs) {
     write_file("Period1.categories", bad);
     const Result loaded = load_categories();
     EXPECT_FALSE(loaded);
-    EXPECT_EQ(
-        "The categories of \"Period1.cls\" could not be read: line 1, column 46: syntax "
-        "error while parsing value - invalid literal; last read: '\"use_weighted_categories\": "
-        "tru}'. The class is shown without categories.",
-        loaded.message());
+    EXPECT_EQ("The categories of \"Period1.cls\" could not be read: line 1, column 46: the text "
+              "there is not valid JSON. The class is shown without categories.",
+              loaded.message());
     EXPECT_FALSE(class_categories().in_use);
     EXPECT_DOUBLE_EQ(0.75, student_average(0));
     EXPECT_EQ(bad, read_file("Period1.categories"));
