@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classdata/class_data.h"
+#include "seating/automatic_seating.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +22,10 @@ std::string score_step(std::int16_t student, std::int16_t assignment);
 
 // "Import of 'Period 1.csv'": the students of a class list added in one go.
 std::string import_step(const std::string& file_name);
+
+// "Alphabetical Seating" or "Random Seating": the students reordered by the seating planner's
+// last plan.
+std::string seating_step(SeatingPlan plan);
 
 // "Curve of 'Quiz 3'".
 std::string curve_step(std::int16_t assignment);

@@ -19,8 +19,8 @@
 // assignments not listed are in no category.
 namespace quillmark {
 
-// The categories file name of a class file name: the name less its four-character extension,
-// then ".categories".
+// The categories file name of a class file name: "A.cls" (in any letter case) gives
+// "A.categories", any other name the whole name then ".categories" ("A.web.categories").
 std::string categories_file_name(std::string_view class_file_name);
 
 // The open class's categories file in the program folder.

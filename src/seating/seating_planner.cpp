@@ -202,6 +202,7 @@ void Form10::center() {
 void Form10::seatauto(SeatingPlan plan) {
     Desks desks = current_desks();
     quillmark::seatauto(desks, plan);
+    last_plan_ = plan;
     show_desks(desks);
 }
 
@@ -270,6 +271,7 @@ void Form10::closeEvent(QCloseEvent* event) {
         hub_->show();
         hub_->render_data();
     }
+    emit closed();
     QWidget::closeEvent(event);
 }
 

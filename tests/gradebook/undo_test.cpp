@@ -1,5 +1,6 @@
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
+#include "classdata/random_generator.h"
 #include "gradebook/class_history.h"
 #include "grading/ordering.h"
 #include "grid_fixture.h"
@@ -324,6 +325,41 @@ TEST_F(UndoTest, SortsAreStepsThatPutBackTheOrder) {
     trigger("redo");
     click(QStringLiteral("Command2"));
     EXPECT_EQ(QStringLiteral("Redo Sort by Average"), entry("redo").text());
+}
+
+// Ann (slot 0) goes to slot 1 in the alphabetical plan; the steps stored by slot before the plan
+// must still take back her own data.
+TEST_F(UndoTest, SeatingPlansAreStepsSoTheStepsBeforeThemStayTrue) {
+    const auto seat = [this](const char* plan) {
+        click(QStringLiteral("Image2(0)"));
+        QWidget* planner = shown_window("Form10");
+        ASSERT_NE(nullptr, planner);
+        QTest::mouseClick(planner->findChild<QWidget*>(QLatin1String{plan}), Qt::LeftButton);
+        press(*planner, "Command2");
+    };
+    const auto check_earlier_step = [&](const std::function<void()>& take) {
+        const std::string before = saved();
+        take();
+        check_step(QStringLiteral("Alphabetical Seating"), [&] { seat("Label4"); });
+        trigger("undo");
+        trigger("undo");
+        EXPECT_EQ(before, saved());
+    };
+    check_earlier_step([this] {
+        type_score(0, QStringLiteral("9"));
+        QTest::keyClick(&score_box(0), Qt::Key_Return);
+    });
+    check_earlier_step([this] {
+        QWidget& editor = double_click(QStringLiteral("text3(0)"), "Form2");
+        fill(editor, "Text1", QStringLiteral("Anna"));
+        fill(editor, "text3", QStringLiteral("2001"));
+        press(editor, "Command1");
+    });
+
+    add_student(3, "Di", "Park", "1004");
+    random_generator().seed(7);
+    seat("Image3");
+    EXPECT_EQ(QStringLiteral("Undo Random Seating"), entry("undo").text());
 }
 
 TEST_F(UndoTest, GradingScaleAndInstructorNameAreSteps) {
