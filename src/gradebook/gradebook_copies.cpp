@@ -7,11 +7,13 @@
 #include "gradebook/gradebook_window.h"
 #include "gradebook/merge_conflict_window.h"
 #include "gradebook/step_captions.h"
+#include "grading/categories_file.h"
 #include "ui/dialogs.h"
 #include "ui/text.h"
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 namespace quillmark {
@@ -77,6 +79,20 @@ Result Form1::settle_conflicts(const ClassSnapshot& mine, const std::string& the
     std::filesystem::remove(in_program_folder(kept_copy), ignored);
     kept_copy.clear();
     return Result::success();
+}
+
+void Form1::follow_other_copy_categories() {
+    if (!isVisible()) {
+        return;
+    }
+    std::optional<Categories> theirs = categories_changed_elsewhere();
+    if (!theirs) {
+        return;
+    }
+    const ClassSnapshot mine = before_step();
+    take_categories(std::move(*theirs));
+    record_step(other_copy_step, mine);
+    show_undone_class(class_categories());
 }
 
 Result Form1::keep_unreadable_and_save(const std::string& theirs, const std::string& reason) {

@@ -18,6 +18,7 @@ void Form1::autosave() {
     setWindowTitle(QStringLiteral("Autosaving - Please Wait..."));
     const Result saved = save_class_file(false);
     setWindowTitle(title);
+    follow_other_copy_categories();
 
     if (saved) {
         save_failure_reported = false;

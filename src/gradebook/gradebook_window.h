@@ -107,6 +107,9 @@ private:
     Result settle_conflicts(const ClassSnapshot& mine, const std::string& theirs,
                             std::vector<MergeConflict> conflicts);
     Result keep_unreadable_and_save(const std::string& theirs, const std::string& reason);
+    // Takes, as one step of the history, the categories another copy saved since this copy read
+    // or wrote them; like a merge, it waits while another window of the gradebook is open.
+    void follow_other_copy_categories();
 
     void build_grid();
     void build_toolbox();

@@ -182,6 +182,35 @@ std::string categories_bytes(const Categories& categories) {
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
+// The categories file as this copy last read or wrote it (none for no file); forgotten with
+// the class, like the categories themselves.
+Categories& categories_on_disk() {
+    static Categories known;
+    static std::uint64_t generation = class_generation();
+    if (generation != class_generation()) {
+        known = Categories{};
+        generation = class_generation();
+    }
+    return known;
+}
+
+// Leaves the assignments of unused slots in no category.
+void drop_unused_slots(Categories& categories) {
+    for (std::int16_t a = 0; a <= assignment_slots; ++a) {
+        if (a == assignment_slots || !assignment_used(a)) {
+            categories.of[a] = -1;
+        }
+    }
+}
+
+// The categories the file holds now; nothing when there is none or it is unreadable (a file
+// that another copy took away with a rename leaves this copy's categories as they are).
+std::optional<Categories> read_categories_file() {
+    std::ifstream in{categories_file_path(), std::ios::binary};
+    std::string problem;
+    return in ? read_categories(in, problem) : std::nullopt;
+}
+
 Result read_failure(std::string_view problem) {
     return Result::failure("The categories of \"" + name_in_message(class_file) +
                            "\" could not be read: " + std::string{problem} +
@@ -248,6 +277,7 @@ void write_categories(std::ostream& out, const Categories& categories) {
 Result load_categories() {
     Categories& categories = class_categories();
     categories = Categories{};
+    categories_on_disk() = Categories{};
     const std::filesystem::path path = categories_file_path();
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
@@ -266,12 +296,7 @@ Result load_categories() {
     if (!read) {
         return read_failure(problem);
     }
-    for (std::int16_t a = 0; a < assignment_slots; ++a) {
-        if (!assignment_used(a)) {
-            read->of[a] = -1;
-        }
-    }
-    categories = std::move(*read);
+    take_categories(std::move(*read));
     return Result::success();
 }
 
@@ -279,26 +304,42 @@ Result set_class_categories(Categories categories) {
     if (const std::string problem = categories_problem(categories); !problem.empty()) {
         return Result::failure("The categories could not be stored: " + problem + ".");
     }
-    for (std::int16_t a = 0; a <= assignment_slots; ++a) {
-        if (a == assignment_slots || !assignment_used(a)) {
-            categories.of[a] = -1;
-        }
-    }
+    drop_unused_slots(categories);
     if (Result saved = write_file_atomically(categories_file_path(), categories_bytes(categories),
                                              FileAccess::everyone, "the categories");
         !saved) {
         return saved;
     }
+    categories_on_disk() = categories;
     class_categories() = std::move(categories);
     return Result::success();
+}
+
+std::optional<Categories> categories_changed_elsewhere() {
+    std::optional<Categories> theirs = read_categories_file();
+    if (theirs && *theirs == categories_on_disk()) {
+        return std::nullopt;
+    }
+    return theirs;
+}
+
+void take_categories(Categories theirs) {
+    categories_on_disk() = theirs;
+    drop_unused_slots(theirs);
+    class_categories() = std::move(theirs);
 }
 
 Result remove_assignment_category(std::int16_t assignment) {
     if (!drop_assignment_category(assignment)) {
         return Result::success();
     }
-    return write_file_atomically(categories_file_path(), categories_bytes(class_categories()),
-                                 FileAccess::everyone, "the categories");
+    Result saved =
+        write_file_atomically(categories_file_path(), categories_bytes(class_categories()),
+                              FileAccess::everyone, "the categories");
+    if (saved) {
+        categories_on_disk() = class_categories();
+    }
+    return saved;
 }
 
 } // namespace quillmark

@@ -42,6 +42,14 @@ Result load_categories();
 // why. Unused assignment slots are stored in no category.
 Result set_class_categories(Categories categories);
 
+// The categories another copy of the class saved in the open class's categories file since
+// this copy last read or wrote it; nothing when the file still holds those, or is missing or
+// unreadable (the next write replaces it as before).
+std::optional<Categories> categories_changed_elsewhere();
+
+// Makes categories that another copy saved the class's, as load_categories would.
+void take_categories(Categories theirs);
+
 // Takes a removed assignment out of its category and saves the categories file when it was in
 // one, so that the next assignment in the slot starts in none.
 Result remove_assignment_category(std::int16_t assignment);

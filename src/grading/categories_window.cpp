@@ -3,6 +3,7 @@
 #include "classdata/class_data.h"
 #include "classdata/numbers.h"
 #include "grading/categories.h"
+#include "grading/categories_elsewhere.h"
 #include "grading/categories_file.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -219,6 +220,12 @@ void CategoriesWindow::pok() {
     }
     if (std::string problem = categories_problem(categories); !problem.empty()) {
         ui::msgbox(sentence(std::move(problem)), ui::Icon::exclamation, ui::Buttons::ok, this);
+        return;
+    }
+    if (!may_replace_categories(this)) {
+        // The other copy's categories are the class's now; the gradebook shows them.
+        emit stored();
+        hand_back();
         return;
     }
     if (const Result stored_categories = set_class_categories(std::move(categories));

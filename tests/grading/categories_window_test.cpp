@@ -304,5 +304,40 @@ TEST_F(CategoriesWindowTest, AnUnreadableFileIsReportedOnceWhenTheClassOpensAndK
     EXPECT_EQ(broken, read_file("Algebra.categories"));
 }
 
+TEST_F(CategoriesWindowTest, AnotherCopysCategoriesAreTakenQuietlyOrReplacedOnlyWhenAsked) {
+    // Categories that another copy saves are the class's at the next tick, as one step.
+    std::ostringstream theirs_file;
+    Categories theirs;
+    theirs.in_use = true;
+    theirs.list = {{"Homework", 100, 0}};
+    theirs.of[0] = 0;
+    write_categories(theirs_file, theirs);
+    write_file("Algebra.categories", theirs_file.str());
+    window_->autosave();
+    EXPECT_EQ(theirs.list, class_categories().list);
+    EXPECT_EQ(QStringLiteral("Undo Changes from Another Copy"),
+              control<QAction>(QStringLiteral("undo")).text());
+
+    // Changed here and there: OK asks; Yes writes this copy's, No takes the other copy's.
+    for (const ui::Answer answer : {ui::Answer::yes, ui::Answer::no}) {
+        ASSERT_TRUE(open_categories());
+        in_window<QCheckBox>("Check1").setChecked(false);
+        theirs.list[0].weight = answer == ui::Answer::yes ? 50 : 70;
+        std::ostringstream changed;
+        write_categories(changed, theirs);
+        write_file("Algebra.categories", changed.str());
+        dialogs.expect_message(
+            QStringLiteral("The categories were changed in another copy of this class since "
+                           "this copy read them. Replace them with this copy's categories?\n\nNo "
+                           "takes the other copy's categories."),
+            answer, ui::Icon::exclamation);
+        press("Command1");
+        dialogs.verify();
+        EXPECT_TRUE(handed_back());
+        EXPECT_EQ(answer == ui::Answer::no, class_categories().in_use);
+        EXPECT_EQ(answer == ui::Answer::no, read_file("Algebra.categories") == changed.str());
+    }
+}
+
 } // namespace
 } // namespace quillmark::testing
