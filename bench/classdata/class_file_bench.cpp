@@ -1,6 +1,7 @@
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
 #include "classdata/program_folder.h"
+#include "classdata/shared_class_file.h"
 #include "full_class.h"
 
 #include <benchmark/benchmark.h>
@@ -72,6 +73,23 @@ void BM_load_class(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_load_class)->Unit(benchmark::kMillisecond);
+
+// What every save adds to look for another copy's changes when there are none.
+void BM_look_at_unchanged_class_file(benchmark::State& state) {
+    const BenchFolder folder;
+    bench::fill_full_class();
+    class_file = "Full class.cls";
+    if (!write_open_class()) {
+        state.SkipWithError("the save failed");
+    }
+    for (auto _ : state) {
+        ClassFileOnDisk on_disk;
+        if (!look_at_class_file(on_disk) || on_disk.state != DiskState::as_left) {
+            state.SkipWithError("the file looked changed");
+        }
+    }
+}
+BENCHMARK(BM_look_at_unchanged_class_file)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace quillmark

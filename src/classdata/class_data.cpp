@@ -34,10 +34,9 @@ void clear_class() {
     for (std::int16_t a = 0; a < assignment_slots; ++a) {
         asg_title[a].clear();
         asg_notes[a].clear();
-        asg_points[a] = 100;
+        asg_points[a] = default_asg_points;
     }
-    constexpr std::array<std::int16_t, 12> default_scale{0, 90, 0, 0, 80, 0, 0, 70, 0, 0, 60, 0};
-    std::copy(default_scale.begin(), default_scale.end(), grade_scale.begin());
+    std::copy(default_grade_scale.begin(), default_grade_scale.end(), grade_scale.begin());
     use_plus = false;
     use_minus = false;
     top_student = 0;

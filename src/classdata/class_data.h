@@ -16,6 +16,11 @@ inline constexpr std::int16_t assignment_slots = 200;
 // The mark stored for a student excused from an assignment; it never counts.
 inline constexpr std::int16_t excused = -1;
 
+// What clear_class() gives every assignment slot and grading scale entries 0..11.
+inline constexpr std::int16_t default_asg_points = 100;
+inline constexpr std::array<std::int16_t, 12> default_grade_scale{0, 90, 0, 0, 80, 0,
+                                                                  0, 70, 0, 0, 60, 0};
+
 // A password file holding this means no password is set.
 inline constexpr const char* no_password = "zxqv";
 

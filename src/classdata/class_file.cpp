@@ -5,7 +5,9 @@
 #include "classdata/name_in_message.h"
 #include "classdata/numbers.h"
 #include "classdata/program_folder.h"
+#include "classdata/shared_class_file.h"
 #include "classdata/system_reason.h"
+#include "classdata/whole_file.h"
 
 #include <algorithm>
 #include <bitset>
@@ -232,11 +234,25 @@ private:
     std::string instructor_;
 };
 
-// Reads the class file line by line into the class data, taking every value by its position.
+// Where a class file is read into: the open class or a class held apart.
+struct ClassFields {
+    decltype(quillmark::students)& students;
+    decltype(quillmark::asg_title)& asg_title;
+    decltype(quillmark::asg_points)& asg_points;
+    decltype(quillmark::asg_notes)& asg_notes;
+    decltype(quillmark::grade_scale)& grade_scale;
+    bool& use_plus;
+    bool& use_minus;
+    std::string& instructor;
+};
+
+// Reads the class file line by line into the fields, taking every value by its position. With
+// an undo, every slot is kept in it before the reader first stores into it.
 class ClassReader {
 public:
-    ClassReader(std::string_view bytes, ClassUndo& undo)
+    ClassReader(std::string_view bytes, const ClassFields& fields, ClassUndo* undo)
         : rest_{bytes}
+        , fields_{fields}
         , undo_{undo} {}
 
     // False when the file is unreadable; error() then says where and why.
@@ -261,7 +277,8 @@ private:
     bool fail(const std::string& reason);
 
     std::string_view rest_;
-    ClassUndo& undo_;
+    ClassFields fields_;
+    ClassUndo* undo_;
     bool extended_ = false;
     std::size_t line_number_ = 0;
     std::string error_;
@@ -273,13 +290,13 @@ bool ClassReader::read() {
         return false;
     }
     extended_ = first_line == extended_layout;
-    if (!read_text(instructor) || !skip_line() || !skip_line() || !read_students() ||
-        !skip_line() || !read_assignments() || !skip_line() || !read_flag(use_plus) ||
-        !read_flag(use_minus)) {
+    if (!read_text(fields_.instructor) || !skip_line() || !skip_line() || !read_students() ||
+        !skip_line() || !read_assignments() || !skip_line() || !read_flag(fields_.use_plus) ||
+        !read_flag(fields_.use_minus)) {
         return false;
     }
     for (std::size_t k = 0; k < stored_scale_entries; ++k) {
-        if (!read_number(grade_scale[k])) {
+        if (!read_number(fields_.grade_scale[k])) {
             return false;
         }
     }
@@ -386,8 +403,10 @@ bool ClassReader::read_list(std::string_view end_line, std::int16_t last_slot,
 
 bool ClassReader::read_students() {
     return read_list(end_of_students, student_slots, "student", [this](std::int16_t s) {
-        undo_.keep_student(s);
-        student_rec& student = students[s];
+        if (undo_ != nullptr) {
+            undo_->keep_student(s);
+        }
+        student_rec& student = fields_.students[s];
         if (!read_text(student.first_name) || !read_text(student.last_name) ||
             !read_text(student.id_number)) {
             return false;
@@ -407,9 +426,11 @@ bool ClassReader::read_scores(student_rec& student) {
 
 bool ClassReader::read_assignments() {
     return read_list(end_of_assignments, assignment_slots, "assignment", [this](std::int16_t a) {
-        undo_.keep_assignment(a);
-        return read_text(asg_title[a]) && (!extended_ || read_text(asg_notes[a])) &&
-               read_number(asg_points[a]);
+        if (undo_ != nullptr) {
+            undo_->keep_assignment(a);
+        }
+        return read_text(fields_.asg_title[a]) && (!extended_ || read_text(fields_.asg_notes[a])) &&
+               read_number(fields_.asg_points[a]);
     });
 }
 
@@ -425,7 +446,10 @@ Result read_failure(const std::string& file_name, const std::string& reason) {
 
 Result parse_class(std::string_view bytes, const std::string& file_name) {
     ClassUndo undo;
-    ClassReader reader{bytes, undo};
+    ClassReader reader{
+        bytes,
+        {students, asg_title, asg_points, asg_notes, grade_scale, use_plus, use_minus, instructor},
+        &undo};
     if (!reader.read()) {
         undo.undo();
         return read_failure(file_name, reader.error());
@@ -433,31 +457,14 @@ Result parse_class(std::string_view bytes, const std::string& file_name) {
     return Result::success();
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The whole file, or the error number of the failure.
-int read_whole_file(const std::filesystem::path& path, std::string& bytes) {
-    const std::unique_ptr<std::FILE, FileCloser> file{std::fopen(path.c_str(), "rb")};
-    if (!file) {
-        return errno;
-    }
-    char chunk[65536];
-    std::size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-        bytes.append(chunk, count);
-    }
-    if (std::ferror(file.get())) {
-        return errno != 0 ? errno : EIO;
-    }
-    return 0;
-}
-
 } // namespace
 
 Result save_class(const std::filesystem::path& path) {
     return write_file_atomically(path, class_bytes());
+}
+
+std::string class_file_text() {
+    return class_bytes();
 }
 
 void write_class(std::ostream& out) {
@@ -470,13 +477,33 @@ Result load_class() {
     if (const int error = read_whole_file(in_program_folder(class_file), bytes); error != 0) {
         return read_failure(class_file, system_reason(error));
     }
-    return parse_class(bytes, class_file);
+    Result result = parse_class(bytes, class_file);
+    if (result) {
+        class_file_base = std::move(bytes);
+    }
+    return result;
 }
 
 Result read_class(std::istream& in, const std::string& file_name) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return parse_class(bytes.view(), file_name);
+}
+
+ClassContent::ClassContent()
+    : asg_points{}
+    , grade_scale{} {
+    asg_points.fill(default_asg_points);
+    std::copy(default_grade_scale.begin(), default_grade_scale.end(), grade_scale.begin());
+}
+
+Result read_class_content(std::string_view bytes, ClassContent& content) {
+    ClassReader reader{bytes,
+                       {content.students, content.asg_title, content.asg_points, content.asg_notes,
+                        content.grade_scale, content.use_plus, content.use_minus,
+                        content.instructor},
+                       nullptr};
+    return reader.read() ? Result::success() : Result::failure(reader.error());
 }
 
 } // namespace quillmark

@@ -72,7 +72,7 @@ Result copy_classes(const std::vector<std::string>& file_names, const std::files
             return copied;
         }
         for (const Companion& companion : companions) {
-            const std::string companion_name = companion_file_name(name, companion);
+            const std::string companion_name = companion.file_name(name);
             std::error_code error;
             if (std::filesystem::is_regular_file(from / cp1252_to_utf8(companion_name), error)) {
                 if (Result copied = copy(companion_name); !copied) {

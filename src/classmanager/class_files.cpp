@@ -152,23 +152,16 @@ int copy_exclusively(const std::filesystem::path& from, const std::filesystem::p
     return error.value();
 }
 
-// The class file name less its extension: class files always carry one of four characters.
-std::string_view stem(std::string_view class_file_name) {
-    return class_file_name.substr(0, class_file_name.size() >= 4 ? class_file_name.size() - 4 : 0);
-}
-
-// Whether another class file ("A.web" beside "A.cls") shares the stem, and so the companions.
-bool has_sibling(const std::filesystem::path& folder, std::string_view file_name) {
+// Whether another class file of the folder uses the companion of this one.
+bool shared_companion(const std::filesystem::path& folder, std::string_view file_name,
+                      const Companion& companion) {
+    const std::string name = companion.file_name(file_name);
     return std::ranges::any_of(list_class_files(folder), [&](const std::string& other) {
-        return other != file_name && stem(other) == stem(file_name);
+        return other != file_name && companion.file_name(other) == name;
     });
 }
 
 } // namespace
-
-std::string companion_file_name(std::string_view class_file_name, const Companion& companion) {
-    return std::string{stem(class_file_name)} + std::string{companion.ending};
-}
 
 std::vector<std::string> list_class_files(const std::filesystem::path& folder) {
     std::vector<std::string> names;
@@ -212,12 +205,13 @@ Result delete_class_file(const std::filesystem::path& folder, std::string_view f
         return failure("delete", file_name, errno);
     }
     // A class made later under this name must not find this class's companions.
-    if (!has_sibling(folder, file_name)) {
-        for (const Companion& companion : companions) {
-            const std::string name = companion_file_name(file_name, companion);
-            if (::unlink(path_in(folder, name).c_str()) != 0 && errno != ENOENT) {
-                return failure("delete", name, errno);
-            }
+    for (const Companion& companion : companions) {
+        if (shared_companion(folder, file_name, companion)) {
+            continue;
+        }
+        const std::string name = companion.file_name(file_name);
+        if (::unlink(path_in(folder, name).c_str()) != 0 && errno != ENOENT) {
+            return failure("delete", name, errno);
         }
     }
     return Result::success();
@@ -237,8 +231,8 @@ Result rename_class_file(const std::filesystem::path& folder, std::string_view f
         return existing_class(*base_name);
     }
     for (const Companion& companion : companions) {
-        const std::string new_name = companion_file_name(new_file_name, companion);
-        if (name_taken(folder, new_name, companion_file_name(file_name, companion))) {
+        const std::string new_name = companion.file_name(new_file_name);
+        if (name_taken(folder, new_name, companion.file_name(file_name))) {
             return existing_companion(companion, new_name);
         }
     }
@@ -251,27 +245,32 @@ Result rename_class_file(const std::filesystem::path& folder, std::string_view f
         return failure("rename", file_name, error);
     }
     // The companions go with their class; when one cannot, everything keeps its old name.
-    const bool shared = has_sibling(folder, file_name);
-    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> moved;
+    struct Moved {
+        std::filesystem::path from;
+        std::filesystem::path to;
+        bool copied;
+    };
+    std::vector<Moved> moved;
     for (const Companion& companion : companions) {
-        const std::string name = companion_file_name(file_name, companion);
-        const std::string new_name = companion_file_name(new_file_name, companion);
+        const std::string name = companion.file_name(file_name);
+        const std::string new_name = companion.file_name(new_file_name);
         if (name == new_name) {
-            continue; // "A.web" renamed "A.cls" keeps its companions.
+            continue; // "A.web" renamed "A.cls" keeps its chart.
         }
         const std::filesystem::path from = path_in(folder, name);
         const std::filesystem::path to = path_in(folder, new_name);
+        const bool shared = shared_companion(folder, file_name, companion);
         const int companion_error =
             shared ? copy_exclusively(from, to) : rename_exclusively(from, to);
         if (companion_error == 0) {
-            moved.emplace_back(from, to);
+            moved.push_back({from, to, shared});
             continue;
         }
         if (companion_error == ENOENT) {
             continue;
         }
-        for (const auto& [old_path, new_path] : moved) {
-            if (shared) {
+        for (const auto& [old_path, new_path, copied] : moved) {
+            if (copied) {
                 ::unlink(new_path.c_str());
             } else {
                 std::rename(new_path.c_str(), old_path.c_str());

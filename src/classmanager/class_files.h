@@ -1,6 +1,8 @@
 #pragma once
 
 #include "classdata/result.h"
+#include "grading/categories_file.h"
+#include "seating/chart_file.h"
 
 #include <array>
 #include <filesystem>
@@ -14,15 +16,12 @@ namespace quillmark {
 
 // A file that belongs to a class file and goes where the class goes.
 struct Companion {
-    std::string_view ending; // its name: the class file's name less its extension, then this
-    std::string_view what;   // as messages name it
+    std::string (*file_name)(std::string_view class_file_name);
+    std::string_view what; // as messages name it
 };
-inline constexpr std::array companions{Companion{".chart", "seating chart"},
-                                       Companion{".categories", "categories file"}};
-
-// The companion's file name for a class file name: "Period 1.cls" gives "Period 1.chart".
-// "A.cls" and "A.web" share their companions.
-std::string companion_file_name(std::string_view class_file_name, const Companion& companion);
+// "A.cls" and "A.web" share their seating chart, but each has its own categories file.
+inline constexpr std::array companions{Companion{&chart_file_name, "seating chart"},
+                                       Companion{&categories_file_name, "categories file"}};
 
 // The regular files of the folder whose names end in ".cls" or ".web" in any letter case,
 // sorted without regard to letter case (ties in byte order). Names that Windows-1252 cannot
@@ -34,15 +33,14 @@ std::vector<std::string> list_class_files(const std::filesystem::path& folder);
 // name and a class that exists already in any letter case; never empties an existing file.
 Result create_class_file(const std::filesystem::path& folder, std::string_view class_name);
 
-// Deletes a class file and its companions, but keeps those that another class file of the same
-// name (".cls" or ".web") still uses.
+// Deletes a class file and its companions, but keeps those that another class file still uses.
 Result delete_class_file(const std::filesystem::path& folder, std::string_view file_name);
 
 // Renames a class file to "<new name>.cls", the new name taken as create_class_file takes it,
-// and its companions with it; a companion another class file of the old name still uses is
-// copied instead. Refuses a name that belongs to another file in any letter case, a change of
-// letter case alone allowed, and never replaces a companion: "A seating chart named "<name>"
-// already exists; the class was not renamed.". Whatever fails, nothing is renamed.
+// and its companions with it; a companion another class file still uses is copied instead. Refuses
+// a name that belongs to another file in any letter case, a change of letter case alone allowed,
+// and never replaces a companion: "A seating chart named "<name>" already exists; the class was not
+// renamed.". Whatever fails, nothing is renamed.
 Result rename_class_file(const std::filesystem::path& folder, std::string_view file_name,
                          std::string_view new_class_name);
 

@@ -4,6 +4,7 @@
 #include "classdata/class_file.h"
 #include "classdata/name_in_message.h"
 #include "classdata/program_folder.h"
+#include "classdata/shared_class_file.h"
 #include "classdata/system_reason.h"
 
 #include <string>
@@ -22,6 +23,7 @@ Result open_class(std::string_view file_name) {
     const std::string previous_instructor = instructor;
     clear_class();
     class_file = file_name;
+    class_file_base.clear();
     if (size == 0) {
         return Result::success();
     }

@@ -53,6 +53,14 @@ ClassSnapshot capture_class() {
             capture_settings()};
 }
 
+void restore_class(const ClassSnapshot& snapshot) {
+    std::copy(snapshot.students.begin(), snapshot.students.end(), students.begin());
+    std::copy(snapshot.asg_title.begin(), snapshot.asg_title.end(), asg_title.begin());
+    std::copy(snapshot.asg_points.begin(), snapshot.asg_points.end(), asg_points.begin());
+    std::copy(snapshot.asg_notes.begin(), snapshot.asg_notes.end(), asg_notes.begin());
+    restore_settings(snapshot.settings);
+}
+
 bool ClassHistory::record_step(std::string caption, const ClassSnapshot& before) {
     Step step = difference(before);
     if (step.moves.empty() && step.scores.empty() && step.texts.empty() &&

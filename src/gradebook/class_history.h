@@ -41,6 +41,9 @@ struct ClassSnapshot {
 
 ClassSnapshot capture_class();
 
+// Puts the class data back as the snapshot holds it.
+void restore_class(const ClassSnapshot& snapshot);
+
 // The last history_steps changes to the class, each named by a caption for the Edit menu
 // ("Curve of 'Quiz 3'"). Undo and redo write the class data directly, as every change does.
 class ClassHistory {

@@ -2,6 +2,7 @@
 #include "gradebook/gradebook_window.h"
 #include "gradebook/score_box.h"
 #include "gradebook/step_captions.h"
+#include "grading/categories_elsewhere.h"
 #include "grading/categories_file.h"
 #include "ui/dialogs.h"
 #include "ui/editor_window.h"
@@ -92,7 +93,7 @@ void Form1::show_history() {
 
 void Form1::show_undone_class(const Categories& categories_before) {
     // The categories live in a file of their own, which the autosave does not write.
-    if (class_categories() != categories_before) {
+    if (class_categories() != categories_before && may_replace_categories(this)) {
         if (const Result saved = set_class_categories(class_categories()); !saved) {
             ui::msgbox(ui::to_qstring(saved.message()), ui::Icon::error, ui::Buttons::ok, this);
         }

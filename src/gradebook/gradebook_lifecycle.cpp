@@ -1,6 +1,4 @@
 #include "classdata/class_data.h"
-#include "classdata/class_file.h"
-#include "classdata/program_folder.h"
 #include "gradebook/gradebook_window.h"
 #include "ui/dialogs.h"
 #include "ui/program_end.h"
@@ -12,10 +10,15 @@
 namespace quillmark {
 
 void Form1::autosave() {
+    // The answer to the conflict window writes the class.
+    if (settling_conflicts) {
+        return;
+    }
     const QString title = windowTitle();
     setWindowTitle(QStringLiteral("Autosaving - Please Wait..."));
-    const Result saved = save_class(in_program_folder(class_file));
+    const Result saved = save_class_file(false);
     setWindowTitle(title);
+    follow_other_copy_categories();
 
     if (saved) {
         save_failure_reported = false;
@@ -33,7 +36,7 @@ void Form1::autosave() {
 }
 
 bool Form1::save_before_close() {
-    const Result saved = save_class(in_program_folder(class_file));
+    const Result saved = save_class_file(true);
     if (saved) {
         return true;
     }

@@ -16,6 +16,8 @@
 #include "ui/menu_keys_first.h"
 #include "ui/text.h"
 
+#include <optional>
+
 #include <QLayout>
 #include <QMenuBar>
 #include <QUrl>
@@ -188,8 +190,15 @@ void Form1::uwindow(int idx) {
 }
 
 void Form1::open_seating_planner() {
+    ClassSnapshot before = before_step();
     hide();
     auto* planner = new Form10{*this};
+    // A plan reorders the students at once, even when the planner is then cancelled.
+    connect(planner, &Form10::closed, this, [this, planner, before = std::move(before)] {
+        if (const std::optional<SeatingPlan> plan = planner->last_plan()) {
+            record_step(seating_step(*plan), before);
+        }
+    });
     // The planner stays behind the print dialog, hidden, with its desks as they are.
     connect(planner, &Form10::print_requested, planner, [planner](const Desks& desks) {
         open_print_dialog(*planner, report_kind::seating_chart, &desks);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "classdata/class_merge.h"
+#include "classdata/result.h"
 #include "gradebook/class_history.h"
 #include "grading/analysis_panels.h"
 #include "ui/hub.h"
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -94,6 +97,19 @@ private:
     void open_seating_planner();
     // Saves for a close; false when the save failed and the teacher chose to stay.
     bool save_before_close();
+    // Writes the class after looking at its file: what another copy wrote there since this copy
+    // last read or wrote it is merged in first, as one step of the history, and entries both
+    // copies changed differently are the teacher's to choose. While another window of the
+    // gradebook is open, a merge waits until it closes, and so does the write, unless the
+    // gradebook is closing.
+    Result save_class_file(bool closing);
+    Result merge_other_copy(const std::string& theirs);
+    Result settle_conflicts(const ClassSnapshot& mine, const std::string& theirs,
+                            std::vector<MergeConflict> conflicts);
+    Result keep_unreadable_and_save(const std::string& theirs, const std::string& reason);
+    // Takes, as one step of the history, the categories another copy saved since this copy read
+    // or wrote them; like a merge, it waits while another window of the gradebook is open.
+    void follow_other_copy_categories();
 
     void build_grid();
     void build_toolbox();
@@ -144,6 +160,9 @@ private:
     QTimer* Timer1 = nullptr;
     bool save_failure_reported = false;
     bool saved_for_close = false;
+    bool settling_conflicts = false;
+    // The class file that keeps this copy's work while a conflict waits, once there was one.
+    std::string kept_copy;
 
     ClassHistory history;
     // The class before the typing into one score box, and that box's cell.

@@ -13,22 +13,26 @@ std::string name_of(const student_rec& student) {
     return student.first_name + " " + student.last_name;
 }
 
-std::string quoted(const std::string& title) {
+std::string in_quotes(const std::string& title) {
     return "'" + title + "'";
 }
 
 } // namespace
 
 std::string score_step(std::int16_t student, std::int16_t assignment) {
-    return "Score of " + name_of(students[student]) + " on " + quoted(asg_title[assignment]);
+    return "Score of " + name_of(students[student]) + " on " + in_quotes(asg_title[assignment]);
 }
 
 std::string import_step(const std::string& file_name) {
-    return "Import of " + quoted(file_name);
+    return "Import of " + in_quotes(file_name);
+}
+
+std::string seating_step(SeatingPlan plan) {
+    return plan == SeatingPlan::alphabetical ? "Alphabetical Seating" : "Random Seating";
 }
 
 std::string curve_step(std::int16_t assignment) {
-    return "Curve of " + quoted(asg_title[assignment]);
+    return "Curve of " + in_quotes(asg_title[assignment]);
 }
 
 std::string student_step(const student_rec& before, const student_rec& after) {
@@ -43,12 +47,12 @@ std::string student_step(const student_rec& before, const student_rec& after) {
 
 std::string assignment_step(const std::string& title_before, const std::string& title_after) {
     if (title_before.empty()) {
-        return "New Assignment " + quoted(title_after);
+        return "New Assignment " + in_quotes(title_after);
     }
     if (title_after.empty()) {
-        return "Removal of " + quoted(title_before);
+        return "Removal of " + in_quotes(title_before);
     }
-    return "Edit of " + quoted(title_after);
+    return "Edit of " + in_quotes(title_after);
 }
 
 } // namespace quillmark

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classdata/class_data.h"
+#include "seating/automatic_seating.h"
 
 #include <cstdint>
 #include <string>
@@ -14,12 +15,17 @@ inline constexpr const char* sort_by_average_step = "Sort by Average";
 inline constexpr const char* grading_scale_step = "Grading Scale";
 inline constexpr const char* instructor_step = "Instructor Name";
 inline constexpr const char* categories_step = "Categories and Weights";
+inline constexpr const char* other_copy_step = "Changes from Another Copy";
 
 // "Score of Ann Lee on 'Essay 1'": the typing into one cell of slots in use.
 std::string score_step(std::int16_t student, std::int16_t assignment);
 
 // "Import of 'Period 1.csv'": the students of a class list added in one go.
 std::string import_step(const std::string& file_name);
+
+// "Alphabetical Seating" or "Random Seating": the students reordered by the seating planner's
+// last plan.
+std::string seating_step(SeatingPlan plan);
 
 // "Curve of 'Quiz 3'".
 std::string curve_step(std::int16_t assignment);

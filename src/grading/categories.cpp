@@ -27,7 +27,6 @@ CategoryScore score_of(std::span<const Counted> counted, int drop_lowest) {
     if (counted.empty()) {
         return result;
     }
-    result.counted = true;
     int score_total = 0;
     int point_total = 0;
     int droppable = 0;
@@ -38,7 +37,8 @@ CategoryScore score_of(std::span<const Counted> counted, int drop_lowest) {
     }
     // One score the fraction can be taken of always stays: were only scores worth 0 points left,
     // the category would read 0 however well the student did.
-    const int drops = std::clamp(drop_lowest, 0, std::min(droppable - 1, max_drop_lowest));
+    const int drops =
+        droppable > 0 ? std::clamp(drop_lowest, 0, std::min(droppable - 1, max_drop_lowest)) : 0;
     if (drops > 0) {
         // The lowest so far, in order; one pass, since the class panel takes every student's
         // average several times over.
@@ -59,9 +59,14 @@ CategoryScore score_of(std::span<const Counted> counted, int drop_lowest) {
             point_total -= c.points;
         }
     }
+    // Point values of 0 or below can leave a total that no fraction can be taken of; such a
+    // category weighs in no more than one with nothing counted.
+    if (point_total <= 0) {
+        return result;
+    }
+    result.counted = true;
     result.dropped = drops;
-    // Point values of 0 or below can leave a total that no fraction can be taken of.
-    result.fraction = point_total > 0 ? static_cast<double>(score_total) / point_total : 0;
+    result.fraction = static_cast<double>(score_total) / point_total;
     return result;
 }
 

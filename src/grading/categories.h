@@ -41,9 +41,11 @@ inline constexpr int max_drop_lowest = 10;
 std::string categories_problem(const Categories& categories);
 
 // One category's part in a student's average.
+// A category where no score counts, or whose counted point values add up to 0 or less, is not
+// counted: it takes no part in the average, and drops nothing.
 struct CategoryScore {
-    bool counted = false; // whether any of the student's scores counted in the category
-    double fraction = 0;  // counted points over counted point values, 0 when those add up to 0
+    bool counted = false; // whether the category takes part in the student's average
+    double fraction = 0;  // counted points over counted point values, 0 when not counted
     int dropped = 0;      // how many of the student's lowest scores were left out
 };
 
@@ -54,8 +56,8 @@ struct CategoryScore {
 // dropped.
 CategoryScore category_score(const Categories& categories, std::size_t c, std::int16_t student);
 
-// The weighted mean of the student's category fractions over the categories in which a score
-// counted; 0 when none did or their weights add up to 0.
+// The weighted mean of the student's category fractions over the counted categories; 0 when
+// none is counted or their weights add up to 0.
 double weighted_average(const Categories& categories, std::int16_t student);
 
 // Takes the assignment out of its category, as when it is removed; true when it was in one.

@@ -4,12 +4,14 @@
 #include "classdata/class_data.h"
 #include "classdata/name_in_message.h"
 #include "classdata/program_folder.h"
+#include "classdata/system_reason.h"
 #include "classdata/text_encoding.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -66,6 +68,10 @@ Category read_category(const Json& entry, std::size_t index) {
     const Json& weight = member(entry, "weight", where);
     if (!name.is_string()) {
         throw Fault{"the name of " + where + " is not a text"};
+    }
+    // Read as "?", such a name would no longer be the category the file names.
+    if (!cp1252_unstorable(name.get_ref<const std::string&>()).empty()) {
+        throw Fault{"the name of " + where + " holds characters that the class file cannot store"};
     }
     Category category;
     category.name = utf8_to_cp1252(name.get<std::string>());
@@ -130,17 +136,24 @@ Categories read_json(const Json& file) {
     return categories;
 }
 
-// nlohmann's message less its "[json.exception...] parse error at " opening.
-std::string parse_problem(const nlohmann::json::parse_error& error) {
-    std::string message = error.what();
-    if (const auto end = message.find("] "); end != std::string::npos) {
-        message.erase(0, end + 2);
+// Where the parser stopped, in plain words: the parser's own message names its exception and
+// echoes the file's bytes. Columns count characters, as an editor shows them.
+std::string parse_problem(const std::string& bytes, const nlohmann::json::parse_error& error) {
+    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos) {
+        return "the file is empty";
     }
-    constexpr std::string_view opening = "parse error at ";
-    if (message.starts_with(opening)) {
-        message.erase(0, opening.size());
+    if (error.byte > bytes.size()) {
+        return "the file is cut short";
     }
-    return message;
+    const std::size_t at = error.byte > 0 ? error.byte - 1 : 0;
+    const std::string_view before{bytes.data(), at};
+    const std::size_t line_start = before.rfind('\n') + 1; // npos + 1 is 0
+    const auto line = 1 + std::ranges::count(before, '\n');
+    const auto column = 1 + std::ranges::count_if(before.substr(line_start), [](char c) {
+                            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+                        });
+    return "line " + std::to_string(line) + ", column " + std::to_string(column) +
+           ": the text there is not valid JSON";
 }
 
 std::string categories_bytes(const Categories& categories) {
@@ -169,6 +182,35 @@ std::string categories_bytes(const Categories& categories) {
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
+// The categories file as this copy last read or wrote it (none for no file); forgotten with
+// the class, like the categories themselves.
+Categories& categories_on_disk() {
+    static Categories known;
+    static std::uint64_t generation = class_generation();
+    if (generation != class_generation()) {
+        known = Categories{};
+        generation = class_generation();
+    }
+    return known;
+}
+
+// Leaves the assignments of unused slots in no category.
+void drop_unused_slots(Categories& categories) {
+    for (std::int16_t a = 0; a <= assignment_slots; ++a) {
+        if (a == assignment_slots || !assignment_used(a)) {
+            categories.of[a] = -1;
+        }
+    }
+}
+
+// The categories the file holds now; nothing when there is none or it is unreadable (a file
+// that another copy took away with a rename leaves this copy's categories as they are).
+std::optional<Categories> read_categories_file() {
+    std::ifstream in{categories_file_path(), std::ios::binary};
+    std::string problem;
+    return in ? read_categories(in, problem) : std::nullopt;
+}
+
 Result read_failure(std::string_view problem) {
     return Result::failure("The categories of \"" + name_in_message(class_file) +
                            "\" could not be read: " + std::string{problem} +
@@ -178,8 +220,16 @@ Result read_failure(std::string_view problem) {
 } // namespace
 
 std::string categories_file_name(std::string_view class_file_name) {
+    constexpr std::string_view class_extension = ".cls";
+    const std::string_view ending = class_file_name.substr(
+        class_file_name.size() - std::min(class_file_name.size(), class_extension.size()));
+    // "A.cls" kept "A.categories" before "A.web" beside it had categories of its own.
+    const bool cls = std::ranges::equal(ending, class_extension, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
     const std::string_view stem =
-        class_file_name.substr(0, class_file_name.size() >= 4 ? class_file_name.size() - 4 : 0);
+        cls ? class_file_name.substr(0, class_file_name.size() - class_extension.size())
+            : class_file_name;
     return std::string{stem} + ".categories";
 }
 
@@ -206,12 +256,15 @@ std::optional<Categories> read_categories(std::istream& in, std::string& problem
     try {
         return read_json(Json::parse(bytes));
     } catch (const nlohmann::json::parse_error& error) {
-        problem = parse_problem(error);
+        problem = parse_problem(bytes, error);
+    } catch (const nlohmann::json::out_of_range&) {
+        // The parser's one fault of this kind: a number beyond a double.
+        problem = "a number in the file is too large";
     } catch (const Fault& fault) {
         problem = fault.problem;
-    } catch (const nlohmann::json::exception& error) {
+    } catch (const nlohmann::json::exception&) {
         // Every value is type-checked before it is taken; this is a last guard.
-        problem = error.what();
+        problem = "the file holds a value of a kind the program does not expect";
     }
     return std::nullopt;
 }
@@ -224,6 +277,7 @@ void write_categories(std::ostream& out, const Categories& categories) {
 Result load_categories() {
     Categories& categories = class_categories();
     categories = Categories{};
+    categories_on_disk() = Categories{};
     const std::filesystem::path path = categories_file_path();
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
@@ -231,23 +285,18 @@ Result load_categories() {
         return Result::success();
     }
     if (std::filesystem::is_directory(status)) {
-        return read_failure(std::strerror(EISDIR));
+        return read_failure(system_reason(EISDIR));
     }
     std::ifstream in{path, std::ios::binary};
     if (!in) {
-        return read_failure(std::strerror(errno != 0 ? errno : EIO));
+        return read_failure(system_reason(errno != 0 ? errno : EIO));
     }
     std::string problem;
     std::optional<Categories> read = read_categories(in, problem);
     if (!read) {
         return read_failure(problem);
     }
-    for (std::int16_t a = 0; a < assignment_slots; ++a) {
-        if (!assignment_used(a)) {
-            read->of[a] = -1;
-        }
-    }
-    categories = std::move(*read);
+    take_categories(std::move(*read));
     return Result::success();
 }
 
@@ -255,26 +304,42 @@ Result set_class_categories(Categories categories) {
     if (const std::string problem = categories_problem(categories); !problem.empty()) {
         return Result::failure("The categories could not be stored: " + problem + ".");
     }
-    for (std::int16_t a = 0; a <= assignment_slots; ++a) {
-        if (a == assignment_slots || !assignment_used(a)) {
-            categories.of[a] = -1;
-        }
-    }
+    drop_unused_slots(categories);
     if (Result saved = write_file_atomically(categories_file_path(), categories_bytes(categories),
                                              FileAccess::everyone, "the categories");
         !saved) {
         return saved;
     }
+    categories_on_disk() = categories;
     class_categories() = std::move(categories);
     return Result::success();
+}
+
+std::optional<Categories> categories_changed_elsewhere() {
+    std::optional<Categories> theirs = read_categories_file();
+    if (theirs && *theirs == categories_on_disk()) {
+        return std::nullopt;
+    }
+    return theirs;
+}
+
+void take_categories(Categories theirs) {
+    categories_on_disk() = theirs;
+    drop_unused_slots(theirs);
+    class_categories() = std::move(theirs);
 }
 
 Result remove_assignment_category(std::int16_t assignment) {
     if (!drop_assignment_category(assignment)) {
         return Result::success();
     }
-    return write_file_atomically(categories_file_path(), categories_bytes(class_categories()),
-                                 FileAccess::everyone, "the categories");
+    Result saved =
+        write_file_atomically(categories_file_path(), categories_bytes(class_categories()),
+                              FileAccess::everyone, "the categories");
+    if (saved) {
+        categories_on_disk() = class_categories();
+    }
+    return saved;
 }
 
 } // namespace quillmark

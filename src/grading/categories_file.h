@@ -19,8 +19,8 @@
 // assignments not listed are in no category.
 namespace quillmark {
 
-// The categories file name of a class file name: the name less its four-character extension,
-// then ".categories".
+// The categories file name of a class file name: "A.cls" (in any letter case) gives
+// "A.categories", any other name the whole name then ".categories" ("A.web.categories").
 std::string categories_file_name(std::string_view class_file_name);
 
 // The open class's categories file in the program folder.
@@ -41,6 +41,14 @@ Result load_categories();
 // when that succeeded, makes them the class's; on failure nothing changes and the message says
 // why. Unused assignment slots are stored in no category.
 Result set_class_categories(Categories categories);
+
+// The categories another copy of the class saved in the open class's categories file since
+// this copy last read or wrote it; nothing when the file still holds those, or is missing or
+// unreadable (the next write replaces it as before).
+std::optional<Categories> categories_changed_elsewhere();
+
+// Makes categories that another copy saved the class's, as load_categories would.
+void take_categories(Categories theirs);
 
 // Takes a removed assignment out of its category and saves the categories file when it was in
 // one, so that the next assignment in the slot starts in none.

@@ -3,6 +3,7 @@
 #include "classdata/class_data.h"
 #include "classdata/numbers.h"
 #include "grading/categories.h"
+#include "grading/categories_elsewhere.h"
 #include "grading/categories_file.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -59,13 +60,20 @@ QString sentence(std::string problem) {
     return ui::to_qstring(problem + ".");
 }
 
-QTableWidget* add_table(QWidget& parent, const QString& name, int row_count,
-                        const QStringList& headers, const QRect& place) {
+// The first column takes the width the others leave, which are as wide as their captions (and
+// contents), so that no caption is cut and the table never scrolls sideways.
+QTableWidget* add_table(QWidget& parent, const QString& name, const QString& accessible_name,
+                        int row_count, const QStringList& headers, const QRect& place) {
     auto* table = new QTableWidget{row_count, static_cast<int>(headers.size()), &parent};
     table->setObjectName(name);
+    table->setAccessibleName(accessible_name);
     table->setHorizontalHeaderLabels(headers);
     table->setGeometry(place);
-    table->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < headers.size(); ++column) {
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     return table;
 }
@@ -82,15 +90,20 @@ CategoriesWindow::CategoriesWindow(ui::Hub& gradebook)
     ui::add_label(*this, QStringLiteral("Label2"),
                   QStringLiteral("Categories: name, weight in percent, lowest scores to drop"),
                   ui::twips_rect(240, 540, 4560, 255));
-    Grid1 =
-        add_table(*this, QStringLiteral("Grid1"), rows,
-                  {QStringLiteral("Name"), QStringLiteral("Weight"), QStringLiteral("Drop lowest")},
-                  ui::twips_rect(240, 840, 4560, 4185));
-    Grid1->setColumnWidth(name_column, ui::twips(2400));
-    Grid1->setColumnWidth(weight_column, ui::twips(900));
+    const QStringList captions{QStringLiteral("Name"), QStringLiteral("Weight"),
+                               QStringLiteral("Drop lowest")};
+    Grid1 = add_table(*this, QStringLiteral("Grid1"), QStringLiteral("Categories"), rows, captions,
+                      ui::twips_rect(240, 840, 4560, 4185));
+    // A screen reader reads a cell with its caption and row.
+    const std::array<QString, 3> described{QStringLiteral("name"),
+                                           QStringLiteral("weight in percent"),
+                                           QStringLiteral("lowest scores to drop")};
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < 3; ++column) {
-            Grid1->setItem(row, column, new QTableWidgetItem);
+            auto* item = new QTableWidgetItem;
+            item->setData(Qt::AccessibleDescriptionRole,
+                          QStringLiteral("Category %1, %2").arg(row + 1).arg(described[column]));
+            Grid1->setItem(row, column, item);
         }
     }
 
@@ -101,10 +114,11 @@ CategoriesWindow::CategoriesWindow(ui::Hub& gradebook)
 
     ui::add_label(*this, QStringLiteral("Label3"), QStringLiteral("Assignments:"),
                   ui::twips_rect(5040, 540, 4770, 255));
-    Grid2 = add_table(*this, QStringLiteral("Grid2"), 0,
+    Grid2 = add_table(*this, QStringLiteral("Grid2"), QStringLiteral("Assignments"), 0,
                       {QStringLiteral("Assignment"), QStringLiteral("Category")},
                       ui::twips_rect(5040, 840, 4770, 5040));
-    Grid2->setColumnWidth(0, ui::twips(2550));
+    // Half the width each, so that a long category name cannot squeeze the titles out.
+    Grid2->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 
     Command1 = ui::add_button(*this, QStringLiteral("Command1"), QStringLiteral("OK"),
                               ui::twips_rect(7755, 6060, 975, 375));
@@ -140,6 +154,16 @@ void CategoriesWindow::load() {
         Grid2->setItem(row, 0, title);
         auto* list = new QComboBox;
         list->setObjectName(ui::indexed_name("Combo1", a));
+        // On Linux a list reads its choice as its name; the description says whose list it is.
+        list->setAccessibleName(QStringLiteral("Category of ") + title->text());
+        list->setAccessibleDescription(list->accessibleName());
+        // The cell under the list reads as the list's choice, not as empty.
+        auto* choice = new QTableWidgetItem;
+        choice->setFlags(Qt::ItemIsEnabled);
+        choice->setData(Qt::AccessibleDescriptionRole, list->accessibleName());
+        Grid2->setItem(row, 1, choice);
+        connect(list, &QComboBox::currentTextChanged, this,
+                [choice](const QString& text) { choice->setData(Qt::AccessibleTextRole, text); });
         list->addItem(QStringLiteral("Not counted"), -1);
         Grid2->setCellWidget(row, 1, list);
     }
@@ -175,6 +199,11 @@ void CategoriesWindow::pok() {
                        ui::Icon::exclamation, ui::Buttons::ok, this);
             return;
         }
+        if (const QString refusal = ui::unstorable_message(name); !refusal.isEmpty()) {
+            Grid1->setCurrentCell(row, name_column);
+            ui::msgbox(refusal, ui::Icon::exclamation, ui::Buttons::ok, this);
+            return;
+        }
         index_of_row[static_cast<std::size_t>(row)] =
             static_cast<std::int16_t>(categories.list.size());
         categories.list.push_back({ui::from_qstring(name),
@@ -191,6 +220,12 @@ void CategoriesWindow::pok() {
     }
     if (std::string problem = categories_problem(categories); !problem.empty()) {
         ui::msgbox(sentence(std::move(problem)), ui::Icon::exclamation, ui::Buttons::ok, this);
+        return;
+    }
+    if (!may_replace_categories(this)) {
+        // The other copy's categories are the class's now; the gradebook shows them.
+        emit stored();
+        hand_back();
         return;
     }
     if (const Result stored_categories = set_class_categories(std::move(categories));

@@ -111,6 +111,19 @@ Result load_chart(Desks& desks) {
     return Result::success();
 }
 
+std::optional<Desks> chart_on_disk() {
+    std::ifstream in{chart_file_path(), std::ios::binary};
+    if (!in) {
+        return std::nullopt;
+    }
+    Desks desks;
+    read_chart(in, desks);
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return desks;
+}
+
 Result save_chart(const Desks& desks) {
     return write_file_atomically(chart_file_path(), chart_bytes(desks), FileAccess::everyone,
                                  "the seating chart");

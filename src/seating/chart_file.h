@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@ namespace quillmark {
 struct Desk {
     std::string text;
     bool present = true;
+
+    bool operator==(const Desk&) const = default;
 };
 using Desks = std::array<Desk, 72>;
 
@@ -39,5 +42,9 @@ void write_chart(std::ostream& out, const Desks& desks);
 Result load_chart(Desks& desks);
 // Replaces the open class's chart file atomically.
 Result save_chart(const Desks& desks);
+
+// The open class's chart as its file holds it now, read without creating the file: nothing
+// when there is no such file or it cannot be read.
+std::optional<Desks> chart_on_disk();
 
 } // namespace quillmark

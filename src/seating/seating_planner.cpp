@@ -189,10 +189,9 @@ Form10::Form10(ui::Hub& hub)
 
 void Form10::load() {
     center();
-    Desks desks;
     // A chart that cannot be created or read opens empty; Save then reports the problem.
-    std::ignore = load_chart(desks);
-    show_desks(desks);
+    std::ignore = load_chart(desks_as_read);
+    show_desks(desks_as_read);
     show();
 }
 
@@ -203,6 +202,7 @@ void Form10::center() {
 void Form10::seatauto(SeatingPlan plan) {
     Desks desks = current_desks();
     quillmark::seatauto(desks, plan);
+    last_plan_ = plan;
     show_desks(desks);
 }
 
@@ -240,7 +240,24 @@ void Form10::save() {
             return;
         }
     }
-    if (const Result saved = save_chart(current_desks()); !saved) {
+    const Desks desks = current_desks();
+    if (const std::optional<Desks> theirs = chart_on_disk(); theirs && *theirs != desks_as_read) {
+        // Another copy of the class saved its chart since this planner read it: with no change
+        // here, its chart stands as it is; with changes on both sides, the teacher chooses.
+        if (desks == desks_as_read) {
+            close();
+            return;
+        }
+        if (ui::msgbox(QStringLiteral("The seating chart was changed in another copy of this "
+                                      "class since this planner opened it. Replace it with "
+                                      "this chart?\n\nNo shows the other copy's chart."),
+                       ui::Icon::exclamation, ui::Buttons::yes_no, this) != ui::Answer::yes) {
+            desks_as_read = *theirs;
+            show_desks(desks_as_read);
+            return;
+        }
+    }
+    if (const Result saved = save_chart(desks); !saved) {
         ui::msgbox(ui::to_qstring(saved.message()), ui::Icon::error, ui::Buttons::ok, this);
         return;
     }
@@ -254,6 +271,7 @@ void Form10::closeEvent(QCloseEvent* event) {
         hub_->show();
         hub_->render_data();
     }
+    emit closed();
     QWidget::closeEvent(event);
 }
 

@@ -4,6 +4,7 @@
 #include "seating/chart_file.h"
 
 #include <array>
+#include <optional>
 
 #include <QPointer>
 #include <QWidget>
@@ -35,7 +36,12 @@ public:
     // The desks as shown: their texts, typed or seated, and present where they are white.
     Desks current_desks() const;
 
+    // The plan that last reordered the students; none before the first.
+    std::optional<SeatingPlan> last_plan() const { return last_plan_; }
+
 signals:
+    // The planner closes, however it does.
+    void closed();
     // "Print Seating Chart": the desks as shown, for the print dialog over the planner.
     void print_requested(const Desks& desks);
 
@@ -45,10 +51,15 @@ protected:
 private:
     void show_desks(const Desks& desks);
     void toggle_desk(int i);
-    // Writes the chart; a failure is reported and the planner stays open as it is.
+    // Writes the chart; a failure is reported and the planner stays open as it is. A chart
+    // that another copy of the class saved since the planner read it is not written over
+    // unasked.
     void save();
 
     QPointer<ui::Hub> hub_;
+    // The chart as the planner read it, or as another copy saved it since.
+    Desks desks_as_read;
+    std::optional<SeatingPlan> last_plan_;
 
     std::array<QLineEdit*, 72> Text1{};
     QPushButton* Command3 = nullptr;

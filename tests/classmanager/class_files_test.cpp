@@ -367,6 +367,22 @@ TEST_F(ClassFilesTest, RenameDeleteBackupAndRestoreCarryTheCategories) {
 
     ASSERT_TRUE(restore_classes({"Algebra.cls"}, drive));
     EXPECT_EQ("categories", read_file("Algebra.categories"));
+
+    // "Algebra.web" shares the chart but has categories of its own, which go with it alone.
+    write_file("Algebra.web", "web");
+    write_file("Algebra.web.categories", "web categories");
+    fs::remove_all(drive);
+    fs::create_directory(drive);
+    ASSERT_TRUE(backup_classes({"Algebra.web"}, drive));
+    EXPECT_EQ((Names{"Algebra.chart", "Algebra.web", "Algebra.web.categories"}), files_in(drive));
+    ASSERT_TRUE(rename_class_file(folder(), "Algebra.web", "Biology"));
+    EXPECT_EQ("web categories", read_file("Biology.categories"));
+    ASSERT_TRUE(restore_classes({"Algebra.web"}, drive));
+    ASSERT_TRUE(delete_class_file(folder(), "Algebra.web"));
+    EXPECT_EQ((Names{"Algebra.categories", "Algebra.chart", "Algebra.cls", "Biology.categories",
+                     "Biology.chart", "Biology.cls", "drive"}),
+              files_in(folder()));
+    EXPECT_EQ("categories", read_file("Algebra.categories"));
 }
 
 } // namespace

@@ -1,4 +1,8 @@
 #include "classdata/class_data.h"
+#include "classdata/class_file.h"
+#include "classdata/random_generator.h"
+#include "gradebook/class_history.h"
+#include "grading/ordering.h"
 #include "grid_fixture.h"
 #include "ui/image_button.h"
 
@@ -323,6 +327,41 @@ TEST_F(UndoTest, SortsAreStepsThatPutBackTheOrder) {
     EXPECT_EQ(QStringLiteral("Redo Sort by Average"), entry("redo").text());
 }
 
+// Ann (slot 0) goes to slot 1 in the alphabetical plan; the steps stored by slot before the plan
+// must still take back her own data.
+TEST_F(UndoTest, SeatingPlansAreStepsSoTheStepsBeforeThemStayTrue) {
+    const auto seat = [this](const char* plan) {
+        click(QStringLiteral("Image2(0)"));
+        QWidget* planner = shown_window("Form10");
+        ASSERT_NE(nullptr, planner);
+        QTest::mouseClick(planner->findChild<QWidget*>(QLatin1String{plan}), Qt::LeftButton);
+        press(*planner, "Command2");
+    };
+    const auto check_earlier_step = [&](const std::function<void()>& take) {
+        const std::string before = saved();
+        take();
+        check_step(QStringLiteral("Alphabetical Seating"), [&] { seat("Label4"); });
+        trigger("undo");
+        trigger("undo");
+        EXPECT_EQ(before, saved());
+    };
+    check_earlier_step([this] {
+        type_score(0, QStringLiteral("9"));
+        QTest::keyClick(&score_box(0), Qt::Key_Return);
+    });
+    check_earlier_step([this] {
+        QWidget& editor = double_click(QStringLiteral("text3(0)"), "Form2");
+        fill(editor, "Text1", QStringLiteral("Anna"));
+        fill(editor, "text3", QStringLiteral("2001"));
+        press(editor, "Command1");
+    });
+
+    add_student(3, "Di", "Park", "1004");
+    random_generator().seed(7);
+    seat("Image3");
+    EXPECT_EQ(QStringLiteral("Undo Random Seating"), entry("undo").text());
+}
+
 TEST_F(UndoTest, GradingScaleAndInstructorNameAreSteps) {
     const auto scale = [this](const std::function<void(QWidget&)>& change, const char* button) {
         trigger("gradingscale");
@@ -369,6 +408,34 @@ TEST_F(UndoTest, TheHistoryOutlivesTheBlankScreen) {
     EXPECT_EQ(QStringLiteral("Undo Sort by Name"), entry("undo").text());
     trigger("undo");
     EXPECT_EQ(QStringLiteral("Lee Ann"), control<QLineEdit>(QStringLiteral("text3(0)")).text());
+}
+
+TEST_F(UndoTest, ChangesFromAnotherCopyAreOneStepAndEarlierStepsStayTrue) {
+    const QStringList first_shown = refreshed();
+    const std::string first_saved = saved();
+    type_score(0, QStringLiteral("5"));
+    const QStringList typed_shown = refreshed();
+    const std::string typed_saved = saved();
+    // Another copy sorts the class by name, which moves every record, and changes a score.
+    const ClassSnapshot mine = capture_class();
+    sort_by_name();
+    students[2].scores[1] = 50;
+    write_file("Algebra.cls", class_file_text());
+    restore_class(mine);
+
+    window_->autosave();
+    EXPECT_EQ("Adams Lee Zorn",
+              students[0].last_name + " " + students[1].last_name + " " + students[2].last_name);
+    EXPECT_EQ(5, students[1].scores[0]);
+    EXPECT_EQ(50, students[2].scores[1]);
+    EXPECT_EQ(QStringLiteral("Undo Changes from Another Copy"), entry("undo").text());
+
+    trigger("undo");
+    EXPECT_EQ(typed_shown, shown());
+    EXPECT_EQ(typed_saved, saved());
+    trigger("undo");
+    EXPECT_EQ(first_shown, shown());
+    EXPECT_EQ(first_saved, saved());
 }
 
 } // namespace

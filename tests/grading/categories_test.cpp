@@ -100,9 +100,13 @@ TEST_F(CategoriesTest, AssignmentsWorthNoPointsCountButAreNeverDropped) {
     EXPECT_DOUBLE_EQ(0.85, student_average(0));
     EXPECT_EQ(0, score_in(0).dropped);
 
-    // Only the 0-point assignment counts: the category has a score but no fraction, 0.
+    // Only the 0-point assignment counts: nothing to take a fraction of and nothing dropped, so
+    // the category drops out of the weighting; beside quizzes at 100 % the average is 100 %.
     students[0].scores[1] = excused;
-    EXPECT_EQ((std::pair{true, 0.0}), (std::pair{score_in(0).counted, score_in(0).fraction}));
+    EXPECT_EQ((std::pair{false, 0}), (std::pair{score_in(0).counted, score_in(0).dropped}));
+    scored(3, 10, 10);
+    add_category("Quizzes", 100, 0, {3});
+    EXPECT_DOUBLE_EQ(1.0, student_average(0));
 }
 
 TEST_F(CategoriesTest, CategoriesWithoutCountedWorkDropOutAndTheOthersAreScaledUp) {
@@ -239,8 +243,12 @@ TEST_F(CategoriesTest, ReaderRefusesEveryFaultAndNamesIt) {
                R"(], "assignments": [)" + assignments + "]}";
     };
     const std::vector<std::pair<std::string, std::string>> cases{
-        {"", "line 1, column 1: syntax error while parsing value - unexpected end of input; "
-             "expected '[', '{', or a literal"},
+        {" \n", "the file is empty"},
+        {R"({"version": 1, "use_weighted)", "the file is cut short"},
+        {"{\n \"\xC3\xA9\": x}", "line 2, column 7: the text there is not valid JSON"},
+        {R"({"version": 1e999})", "a number in the file is too large"},
+        {file(R"({"name": "\u0141\u00f3d\u017a", "weight": 30, "drop_lowest": 1})", ""),
+         "the name of category 1 holds characters that the class file cannot store"},
         {"[]", "the file holds no categories object"},
         {R"({"version": 2, "use_weighted_categories": true, "categories": [], "assignments": []})",
          "it was written in a format this version of Quillmark does not know"},
@@ -308,11 +316,9 @@ TEST_F(CategoriesTest, LoadingReportsABadFileOnceAndLeavesItAsItIs) {
     write_file("Period1.categories", bad);
     const Result loaded = load_categories();
     EXPECT_FALSE(loaded);
-    EXPECT_EQ(
-        "The categories of \"Period1.cls\" could not be read: line 1, column 46: syntax "
-        "error while parsing value - invalid literal; last read: '\"use_weighted_categories\": "
-        "tru}'. The class is shown without categories.",
-        loaded.message());
+    EXPECT_EQ("The categories of \"Period1.cls\" could not be read: line 1, column 46: the text "
+              "there is not valid JSON. The class is shown without categories.",
+              loaded.message());
     EXPECT_FALSE(class_categories().in_use);
     EXPECT_DOUBLE_EQ(0.75, student_average(0));
     EXPECT_EQ(bad, read_file("Period1.categories"));

@@ -15,9 +15,11 @@
 #include <string>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -151,6 +153,41 @@ TEST_F(CategoriesWindowTest, OpensFilledFromTheClassAndCancelOrTheTitleBarChange
     EXPECT_FALSE(categories_file_exists());
 }
 
+TEST_F(CategoriesWindowTest, CaptionsFitAndEveryControlReadsWithANameAndValue) {
+    class_categories().list[1].name = std::string(30, 'W');
+    ASSERT_TRUE(open_categories());
+    for (const char* name : {"Grid1", "Grid2"}) {
+        const auto& table = in_window<QTableWidget>(QLatin1String{name});
+        int width = 0;
+        for (int column = 0; column < table.columnCount(); ++column) {
+            EXPECT_GE(table.columnWidth(column), table.horizontalHeader()->sectionSizeHint(column))
+                << name << " column " << column;
+            width += table.columnWidth(column);
+        }
+        EXPECT_LE(width, table.viewport()->width()) << name;
+    }
+
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(window)) {
+            EXPECT_FALSE(
+                QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                << control->metaObject()->className() << " " << control->objectName().toStdString();
+        }
+    }
+    // Slot 3 is the third row of the assignments: its list and the cell under it read its choice.
+    list(3).setCurrentIndex(list(3).findText(QStringLiteral("Quizzes")));
+    QAccessibleInterface* choice = QAccessible::queryAccessibleInterface(&list(3));
+    EXPECT_EQ(
+        (QStringList{"Category of 4. Test", "Quizzes"}),
+        (QStringList{choice->text(QAccessible::Description), choice->text(QAccessible::Value)}));
+    QAccessibleInterface* cell =
+        QAccessible::queryAccessibleInterface(&in_window<QTableWidget>("Grid2"))
+            ->tableInterface()
+            ->cellAt(2, 1);
+    EXPECT_EQ((QStringList{"Quizzes", "Category of 4. Test"}),
+              (QStringList{cell->text(QAccessible::Name), cell->text(QAccessible::Description)}));
+}
+
 TEST_F(CategoriesWindowTest, RefusesBadEntriesThenOkStoresSavesAndThePanelsFollow) {
     QTest::mouseClick(&score_box(0), Qt::LeftButton); // Ada in the student panel
     EXPECT_EQ(QStringLiteral("Average: 70%"), caption(QStringLiteral("Label4")));
@@ -178,6 +215,9 @@ TEST_F(CategoriesWindowTest, RefusesBadEntriesThenOkStoresSavesAndThePanelsFollo
     set_cell(2, 0, QString(31, QLatin1Char{'H'}));
     refused(QStringLiteral("The name \"%1\" is longer than 30 characters.")
                 .arg(QString(31, QLatin1Char{'H'})));
+    set_cell(2, 0, QStringLiteral("\u0141\u00F3d\u017A"));
+    refused(QStringLiteral("The class file cannot store the characters \"\u0141\u017A\". Please "
+                           "type them without accents or other marks."));
     EXPECT_FALSE(class_categories().in_use);
     EXPECT_EQ(2u, class_categories().list.size());
     EXPECT_FALSE(categories_file_exists());
@@ -262,6 +302,41 @@ TEST_F(CategoriesWindowTest, AnUnreadableFileIsReportedOnceWhenTheClassOpensAndK
     // Closing saves the class, and leaves the categories file alone.
     gradebook->close();
     EXPECT_EQ(broken, read_file("Algebra.categories"));
+}
+
+TEST_F(CategoriesWindowTest, AnotherCopysCategoriesAreTakenQuietlyOrReplacedOnlyWhenAsked) {
+    // Categories that another copy saves are the class's at the next tick, as one step.
+    std::ostringstream theirs_file;
+    Categories theirs;
+    theirs.in_use = true;
+    theirs.list = {{"Homework", 100, 0}};
+    theirs.of[0] = 0;
+    write_categories(theirs_file, theirs);
+    write_file("Algebra.categories", theirs_file.str());
+    window_->autosave();
+    EXPECT_EQ(theirs.list, class_categories().list);
+    EXPECT_EQ(QStringLiteral("Undo Changes from Another Copy"),
+              control<QAction>(QStringLiteral("undo")).text());
+
+    // Changed here and there: OK asks; Yes writes this copy's, No takes the other copy's.
+    for (const ui::Answer answer : {ui::Answer::yes, ui::Answer::no}) {
+        ASSERT_TRUE(open_categories());
+        in_window<QCheckBox>("Check1").setChecked(false);
+        theirs.list[0].weight = answer == ui::Answer::yes ? 50 : 70;
+        std::ostringstream changed;
+        write_categories(changed, theirs);
+        write_file("Algebra.categories", changed.str());
+        dialogs.expect_message(
+            QStringLiteral("The categories were changed in another copy of this class since "
+                           "this copy read them. Replace them with this copy's categories?\n\nNo "
+                           "takes the other copy's categories."),
+            answer, ui::Icon::exclamation);
+        press("Command1");
+        dialogs.verify();
+        EXPECT_TRUE(handed_back());
+        EXPECT_EQ(answer == ui::Answer::no, class_categories().in_use);
+        EXPECT_EQ(answer == ui::Answer::no, read_file("Algebra.categories") == changed.str());
+    }
 }
 
 } // namespace

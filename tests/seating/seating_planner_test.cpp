@@ -170,5 +170,40 @@ TEST_F(SeatingPlannerTest, LongNamesFromAPlanAreSavedWholeAndAClearedDeskTakesTe
               read_file("Algebra.chart"));
 }
 
+TEST_F(SeatingPlannerTest, AChartAnotherCopySavedMeanwhileIsNotWrittenOverUnasked) {
+    const std::string kim = "Kim\r\n1\r\n" + empty_desks(71);
+    const std::string lee = "Lee\r\n1\r\n" + empty_desks(71);
+    struct Case {
+        bool typed;              // this planner changed the chart too
+        ui::Answer answer;       // to the question, when there is one
+        bool closed;             // Save led back to the gradebook
+        const std::string* file; // the chart on disk then
+        const char* shown;       // desk 0 then
+    };
+    for (const Case& c :
+         {Case{false, ui::Answer::ok, true, &lee, ""}, Case{true, ui::Answer::yes, true, &kim, ""},
+          Case{true, ui::Answer::no, false, &lee, "Lee"}}) {
+        write_file("Algebra.chart", "");
+        open_planner();
+        if (c.typed) {
+            type(0, QStringLiteral("Kim"));
+            dialogs.expect_message(
+                QStringLiteral("The seating chart was changed in another copy of this class since "
+                               "this planner opened it. Replace it with this chart?\n\nNo shows "
+                               "the other copy's chart."),
+                c.answer, ui::Icon::exclamation);
+        }
+        write_file("Algebra.chart", lee);
+        click("Command1");
+        dialogs.verify();
+        ASSERT_EQ(c.closed, handed_back()) << c.typed;
+        EXPECT_EQ(*c.file, read_file("Algebra.chart")) << c.typed;
+        if (!c.closed) {
+            EXPECT_EQ(QString::fromLatin1(c.shown), desk(0).text());
+            click("Command2");
+        }
+    }
+}
+
 } // namespace
 } // namespace quillmark::testing

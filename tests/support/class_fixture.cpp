@@ -2,6 +2,7 @@
 
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
+#include "classdata/shared_class_file.h"
 #include "grading/categories.h"
 
 #include <fstream>
@@ -20,6 +21,7 @@ void reset_class_data() {
     use_minus = false;
     instructor.clear();
     class_file.clear();
+    class_file_base.clear();
     password.clear();
     top_student = 0;
     left_assignment = 0;

@@ -1,0 +1,79 @@
+#include "classdata/shared_class_file.h"
+
+#include "classdata/atomic_file.h"
+#include "classdata/class_data.h"
+#include "classdata/class_file.h"
+#include "classdata/name_in_message.h"
+#include "classdata/program_folder.h"
+#include "classdata/system_reason.h"
+#include "classdata/whole_file.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace quillmark {
+namespace {
+
+// A name that cannot be looked at counts as free: the write to it then says what is wrong.
+bool name_taken(const std::string& name) {
+    std::error_code error;
+    return std::filesystem::exists(in_program_folder(name), error);
+}
+
+// start + ending, or start + " 2" + ending and so on while the name is taken.
+std::string first_free_name(const std::string& start, std::string_view ending) {
+    std::string name = start + std::string{ending};
+    for (int number = 2; name_taken(name); ++number) {
+        name = start + " " + std::to_string(number) + std::string{ending};
+    }
+    return name;
+}
+
+} // namespace
+
+Result look_at_class_file(ClassFileOnDisk& on_disk) {
+    on_disk = {};
+    std::string bytes;
+    if (const int error = read_whole_file(in_program_folder(class_file), bytes); error != 0) {
+        if (error == ENOENT) {
+            on_disk.state = DiskState::gone;
+            return Result::success();
+        }
+        return Result::failure(
+            "Could not read \"" + name_in_message(class_file) +
+            "\" to see whether another copy changed it: " + system_reason(error) + ".");
+    }
+    if (bytes != class_file_base) {
+        on_disk.state = DiskState::changed;
+        on_disk.bytes = std::move(bytes);
+    }
+    return Result::success();
+}
+
+Result write_open_class() {
+    std::string bytes = class_file_text();
+    Result written = write_file_atomically(in_program_folder(class_file), bytes);
+    if (written) {
+        class_file_base = std::move(bytes);
+    }
+    return written;
+}
+
+Result keep_unreadable_copy(std::string_view bytes, std::string& kept_name) {
+    kept_name = first_free_name(class_file + ".unreadable", "");
+    return write_file_atomically(in_program_folder(kept_name), bytes, FileAccess::everyone,
+                                 "the unreadable copy");
+}
+
+Result keep_this_copy(std::string& kept_name) {
+    if (kept_name.empty()) {
+        const std::size_t dot = class_file.rfind('.');
+        const std::string stem = class_file.substr(0, dot);
+        const std::string extension = dot == std::string::npos ? ".cls" : class_file.substr(dot);
+        kept_name = first_free_name(stem + " (this copy's work)", extension);
+    }
+    return write_file_atomically(in_program_folder(kept_name), class_file_text());
+}
+
+} // namespace quillmark

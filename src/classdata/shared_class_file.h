@@ -1,0 +1,49 @@
+#pragma once
+
+#include "classdata/result.h"
+
+#include <string>
+#include <string_view>
+
+// The open class's file may be written by another copy of Quillmark too: a second computer
+// through a USB stick, a shared drive or a synchronised folder, or a second Quillmark on this
+// one. This copy remembers the bytes it last read or wrote, and looks at the file before every
+// write, so that what the other copy wrote is merged, never overwritten unseen.
+namespace quillmark {
+
+// The open class's file as this copy last read or wrote it; empty for a new class, whose file
+// is empty.
+inline std::string class_file_base;
+
+enum class DiskState {
+    as_left, // the file holds class_file_base
+    gone,    // renamed or deleted in another copy
+    changed, // written by another copy since
+};
+
+struct ClassFileOnDisk {
+    DiskState state = DiskState::as_left;
+    std::string bytes; // the file's contents when changed
+};
+
+// Reads the open class's file and compares its contents with class_file_base; times and sizes
+// are not trusted, as USB sticks and network shares keep them poorly. A file that exists but
+// cannot be read is a failure naming it, so that nothing is written over it unseen.
+Result look_at_class_file(ClassFileOnDisk& on_disk);
+
+// Writes the open class to its file as save_class does and, when that succeeded, remembers the
+// bytes written as class_file_base.
+Result write_open_class();
+
+// Keeps bytes that are no readable class beside the class file before it is written over:
+// "<class file>.unreadable", or "<class file>.unreadable 2" and so on when that name is taken.
+// kept_name is the name used.
+Result keep_unreadable_copy(std::string_view bytes, std::string& kept_name);
+
+// Keeps the open class, as it is now, in a class file of its own while the teacher settles a
+// conflict with another copy, so that the work of neither copy is lost if the program ends
+// meanwhile: "<class> (this copy's work).cls" (".web" for such a class), numbered from 2 when
+// another class holds that name. kept_name, when not empty, names the file to write again.
+Result keep_this_copy(std::string& kept_name);
+
+} // namespace quillmark

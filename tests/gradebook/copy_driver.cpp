@@ -1,0 +1,129 @@
+// One copy of Quillmark on a class, for the tests of two copies on one folder: the real
+// gradebook window, driven by lines on standard input, answering on standard output.
+//   open FOLDER CLASS_FILE      opens the class in the gradebook        -> "ok"
+//   score STUDENT ASSIGNMENT N  stores a score                           -> "ok"
+//   get STUDENT ASSIGNMENT      the score in memory                      -> the number
+//   save                        one autosave tick                        -> "ok"
+//     a conflict window meanwhile is announced as "conflict ROWS: WHERE|MINE|THEIRS" and
+//     answered with the next input line: "mine" or "theirs" (all rows), then OK.
+//   close                       closes the gradebook, which saves        -> "ok"
+#include "app/navigator.h"
+#include "classdata/class_data.h"
+#include "classdata/program_folder.h"
+#include "classmanager/open_class.h"
+#include "gradebook/gradebook_window.h"
+#include "gradebook/merge_conflict_window.h"
+#include "ui/dialogs.h"
+
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+using namespace quillmark;
+
+void reply(const std::string& line) {
+    std::cout << line << std::endl;
+}
+
+// Every message box is written out and answered OK, so that none waits for a user.
+class Answers : public ui::DialogHandler {
+public:
+    ui::Answer message(const QString& text, ui::Icon, ui::Buttons buttons) override {
+        reply("message " + text.simplified().toStdString());
+        return buttons == ui::Buttons::ok ? ui::Answer::ok : ui::Answer::no;
+    }
+    QString input(const QString&, const QString&) override { return {}; }
+    QString save_file(const QString&) override { return {}; }
+    QString open_file(const QString&) override { return {}; }
+    int choice(const QString&, const QStringList&) override { return -1; }
+    bool open_url(const QUrl&) override { return false; }
+};
+
+std::string cell(const QTableWidget& table, int row, int column) {
+    if (const auto* button = qobject_cast<QAbstractButton*>(table.cellWidget(row, column))) {
+        return button->text().toStdString();
+    }
+    return table.item(row, column)->text().toStdString();
+}
+
+// Answers the conflict window as the next input line says, whenever one comes.
+void answer_conflict_windows() {
+    auto* watch = new QTimer{qApp};
+    QObject::connect(watch, &QTimer::timeout, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* conflicts = qobject_cast<MergeConflictWindow*>(window);
+            if (conflicts == nullptr || !conflicts->isVisible()) {
+                continue;
+            }
+            const auto& table = *conflicts->findChild<QTableWidget*>(QStringLiteral("Conflicts"));
+            reply("conflict " + std::to_string(table.rowCount()) + ": " + cell(table, 0, 0) + "|" +
+                  cell(table, 0, 1) + "|" + cell(table, 0, 2));
+            std::string choice;
+            std::getline(std::cin, choice);
+            const QString button = choice == "theirs" ? QStringLiteral("TakeAllOfTheirs")
+                                                      : QStringLiteral("KeepAllOfMine");
+            conflicts->findChild<QAbstractButton*>(button)->click();
+            conflicts->findChild<QAbstractButton*>(QStringLiteral("OK"))->click();
+        }
+    });
+    watch->start(10);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application{argc, argv};
+    Answers answers;
+    ui::set_dialog_handler(&answers);
+    answer_conflict_windows();
+
+    Form1* gradebook = nullptr;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::istringstream words{line};
+        std::string command;
+        words >> command;
+        if (command == "open") {
+            std::string folder;
+            std::string file;
+            words >> folder;
+            std::getline(words >> std::ws, file);
+            set_program_folder(folder);
+            if (const Result opened = open_class(file); !opened) {
+                reply("failed " + opened.message());
+                continue;
+            }
+            gradebook = &show_gradebook();
+        } else if (command == "score" || command == "get") {
+            int student = 0;
+            int assignment = 0;
+            int value = 0;
+            words >> student >> assignment >> value;
+            std::int16_t& score = students.at(student).scores.at(assignment);
+            if (command == "get") {
+                reply(std::to_string(score));
+                continue;
+            }
+            score = static_cast<std::int16_t>(value);
+        } else if (command == "save") {
+            // Timers, such as the watch over the conflict window, need the event loop.
+            QTimer::singleShot(0, gradebook, [gradebook] {
+                gradebook->autosave();
+                QApplication::exit(0);
+            });
+            QApplication::exec();
+        } else if (command == "close") {
+            gradebook->close();
+        }
+        reply("ok");
+    }
+    return 0;
+}

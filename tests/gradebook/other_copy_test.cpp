@@ -1,0 +1,62 @@
+#include "classdata/class_data.h"
+#include "classdata/class_file.h"
+#include "grid_fixture.h"
+
+#include <filesystem>
+#include <string>
+
+namespace quillmark::testing {
+namespace {
+
+// A gradebook on one student whose class file this copy has just saved.
+class OtherCopyTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        add_student(0, "Ann", "Lee", "1001");
+        add_assignment(0, "Quiz 3", 20);
+        students[0].scores[0] = 18;
+        open_gradebook();
+        window_->autosave();
+        saved = read_file("Algebra.cls");
+    }
+
+    std::string saved;
+};
+
+TEST_F(OtherCopyTest, AnUnreadableFileOnDiskIsKeptAsideOnceAndTheClassWrittenInItsPlace) {
+    write_file("Algebra.cls", "bpp992\r\nhalf a file");
+    dialogs.expect_message(
+        QStringLiteral("The class file \"Algebra.cls\" was changed by another program so that it "
+                       "cannot be read (line 3: the file ends too early). It was kept as "
+                       "\"Algebra.cls.unreadable\" in the class folder, and this copy's class was "
+                       "saved in its place."),
+        ui::Answer::ok, ui::Icon::exclamation);
+    window_->autosave();
+    dialogs.verify();
+
+    EXPECT_EQ(saved, read_file("Algebra.cls"));
+    EXPECT_EQ("bpp992\r\nhalf a file", read_file("Algebra.cls.unreadable"));
+    window_->autosave();
+}
+
+TEST_F(OtherCopyTest, WhileAnotherWindowOfTheGradebookIsOpenTheMergeAndTheWriteWait) {
+    students[0].scores[0] = 5;
+    const std::string theirs = "bpp992\r\n\r\nepp999\r\nbsd000\r\nesd000\r\nbad002\r\nead002\r\n"
+                               "bgs003\r\nFalse\r\nFalse\r\n 0 \r\n 90 \r\n 0 \r\n 0 \r\n 80 \r\n"
+                               " 0 \r\n 0 \r\n 70 \r\n 0 \r\n 0 \r\n 60 \r\n 0 \r\negs003\r\n";
+    write_file("Algebra.cls", theirs);
+    window_->hide();
+    window_->autosave();
+    EXPECT_EQ(theirs, read_file("Algebra.cls"));
+    EXPECT_EQ(5, students[0].scores[0]);
+}
+
+TEST_F(OtherCopyTest, AFileRemovedByAnotherCopyIsWrittenAgain) {
+    std::filesystem::remove(folder() / "Algebra.cls");
+    window_->autosave();
+    EXPECT_EQ(saved, read_file("Algebra.cls"));
+}
+
+} // namespace
+} // namespace quillmark::testing

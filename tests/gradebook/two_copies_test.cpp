@@ -1,0 +1,127 @@
+#include "classdata/class_data.h"
+#include "classdata/class_file.h"
+#include "support/class_fixture.h"
+
+#include <memory>
+#include <string>
+
+#include <QProcess>
+#include <QString>
+
+namespace quillmark::testing {
+namespace {
+
+// One copy of Quillmark on the test's folder, in a process of its own.
+class Copy {
+public:
+    explicit Copy(const std::filesystem::path& folder, const std::string& class_file) {
+        process_.setProgram(QStringLiteral(COPY_DRIVER));
+        process_.start();
+        EXPECT_TRUE(process_.waitForStarted());
+        EXPECT_EQ(say("open " + folder.string() + " " + class_file), "ok");
+    }
+    ~Copy() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+    // Sends one command line and returns the first line of the answer.
+    std::string say(const std::string& line) {
+        process_.write((line + "\n").c_str());
+        process_.waitForBytesWritten();
+        while (!process_.canReadLine()) {
+            if (!process_.waitForReadyRead(20000)) {
+                return "no answer to " + line;
+            }
+        }
+        return process_.readLine().trimmed().toStdString();
+    }
+    // Ends the process at once, as a crash or a power cut would.
+    void kill() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+private:
+    QProcess process_;
+};
+
+// Three students with 10 on "Quiz 1", saved as Algebra.cls.
+class TwoCopies : public ClassFixture {
+protected:
+    void SetUp() override {
+        ClassFixture::SetUp();
+        const char* names[] = {"Lee", "Adams", "Zorn"};
+        for (int s = 0; s < 3; ++s) {
+            students[s].first_name = "Ann";
+            students[s].last_name = names[s];
+            students[s].id_number = std::to_string(1001 + s);
+            students[s].scores[0] = 10;
+        }
+        asg_title[0] = "Quiz 1";
+        asg_points[0] = 20;
+        ASSERT_TRUE(save_class(folder() / "Algebra.cls"));
+    }
+
+    // The scores on "Quiz 1" that a class file holds.
+    std::string quiz_scores(const std::string& file_name) {
+        reset_class_data();
+        class_file = file_name;
+        EXPECT_TRUE(load_class());
+        return std::to_string(students[0].scores[0]) + " " + std::to_string(students[1].scores[0]) +
+               " " + std::to_string(students[2].scores[0]);
+    }
+};
+
+TEST_F(TwoCopies, ChangesToDifferentStudentsEndUpInTheFileFromBothCopies) {
+    Copy school{folder(), "Algebra.cls"};
+    Copy home{folder(), "Algebra.cls"};
+
+    school.say("score 0 0 18");
+    EXPECT_EQ(school.say("save"), "ok");
+    home.say("score 1 0 19");
+    EXPECT_EQ(home.say("save"), "ok");
+    EXPECT_EQ(school.say("save"), "ok");
+
+    EXPECT_EQ(quiz_scores("Algebra.cls"), "18 19 10");
+    EXPECT_EQ(school.say("get 1 0"), "19");
+    EXPECT_EQ(home.say("get 0 0"), "18");
+}
+
+TEST_F(TwoCopies, ScoresChangedDifferentlyAreTheTeachersChoice) {
+    const std::string first = read_file("Algebra.cls");
+    for (const auto& [choice, written] : {std::pair{"mine", "12 10 10"}, {"theirs", "18 10 10"}}) {
+        write_file("Algebra.cls", first);
+        Copy school{folder(), "Algebra.cls"};
+        Copy home{folder(), "Algebra.cls"};
+        school.say("score 0 0 18");
+        school.say("save");
+        home.say("score 0 0 12");
+
+        EXPECT_EQ(home.say("save"), "conflict 1: Lee, Ann: Quiz 1|12|18");
+        EXPECT_EQ(home.say(choice), "ok");
+        EXPECT_EQ(quiz_scores("Algebra.cls"), written) << choice;
+        EXPECT_FALSE(std::filesystem::exists(folder() / "Algebra (this copy's work).cls"));
+    }
+}
+
+TEST_F(TwoCopies, ACopyEndedWhileAConflictWaitsLosesNoWork) {
+    {
+        Copy school{folder(), "Algebra.cls"};
+        Copy home{folder(), "Algebra.cls"};
+        school.say("score 0 0 18");
+        school.say("save");
+        home.say("score 0 0 12");
+        home.say("score 2 0 15");
+        ASSERT_EQ(home.say("save"), "conflict 1: Lee, Ann: Quiz 1|12|18");
+        home.kill();
+    }
+
+    Copy again{folder(), "Algebra (this copy's work).cls"};
+    EXPECT_EQ(again.say("get 0 0"), "12");
+    EXPECT_EQ(again.say("get 2 0"), "15");
+    EXPECT_EQ(quiz_scores("Algebra.cls"), "18 10 10");
+}
+
+} // namespace
+} // namespace quillmark::testing
