@@ -83,8 +83,7 @@ void BM_look_at_unchanged_class_file(benchmark::State& state) {
         state.SkipWithError("the save failed");
     }
     for (auto _ : state) {
-        ClassFileOnDisk on_disk;
-        if (!look_at_class_file(on_disk) || on_disk.state != DiskState::as_left) {
+        if (look_at_class_file().state != DiskState::as_left) {
             state.SkipWithError("the file looked changed");
         }
     }

@@ -3,9 +3,7 @@
 #include "classdata/atomic_file.h"
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
-#include "classdata/name_in_message.h"
 #include "classdata/program_folder.h"
-#include "classdata/system_reason.h"
 #include "classdata/whole_file.h"
 
 #include <cerrno>
@@ -32,23 +30,16 @@ std::string first_free_name(const std::string& start, std::string_view ending) {
 
 } // namespace
 
-Result look_at_class_file(ClassFileOnDisk& on_disk) {
-    on_disk = {};
+ClassFileOnDisk look_at_class_file() {
+    ClassFileOnDisk on_disk;
     std::string bytes;
     if (const int error = read_whole_file(in_program_folder(class_file), bytes); error != 0) {
-        if (error == ENOENT) {
-            on_disk.state = DiskState::gone;
-            return Result::success();
-        }
-        return Result::failure(
-            "Could not read \"" + name_in_message(class_file) +
-            "\" to see whether another copy changed it: " + system_reason(error) + ".");
-    }
-    if (bytes != class_file_base) {
+        on_disk.state = error == ENOENT ? DiskState::gone : DiskState::as_left;
+    } else if (bytes != class_file_base) {
         on_disk.state = DiskState::changed;
         on_disk.bytes = std::move(bytes);
     }
-    return Result::success();
+    return on_disk;
 }
 
 Result write_open_class() {

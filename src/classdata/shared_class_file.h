@@ -27,9 +27,9 @@ struct ClassFileOnDisk {
 };
 
 // Reads the open class's file and compares its contents with class_file_base; times and sizes
-// are not trusted, as USB sticks and network shares keep them poorly. A file that exists but
-// cannot be read is a failure naming it, so that nothing is written over it unseen.
-Result look_at_class_file(ClassFileOnDisk& on_disk);
+// are not trusted, as USB sticks and network shares keep them poorly. A file that cannot be read
+// counts as left as it was: the write then says what is wrong, as it always did.
+ClassFileOnDisk look_at_class_file();
 
 // Writes the open class to its file as save_class does and, when that succeeded, remembers the
 // bytes written as class_file_base.

@@ -290,8 +290,9 @@ Result check_export_file(const std::filesystem::path& file) {
         const std::string name = utf8_to_cp1252(path.filename().string());
         return !folder.empty() && path.parent_path() == folder &&
                (is_class_file_name(name) || name == "qmk.dat" || name == "qmk.els" ||
+                // A companion's name for a class of no name is its ending.
                 std::ranges::any_of(companions, [&name](const Companion& companion) {
-                    return name.ends_with(companion.ending);
+                    return name.ends_with(companion.file_name(""));
                 }));
     };
     // The name itself, a symlink there included, as the write would replace it; then the file

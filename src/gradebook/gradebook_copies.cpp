@@ -19,10 +19,7 @@
 namespace quillmark {
 
 Result Form1::save_class_file(bool closing) {
-    ClassFileOnDisk on_disk;
-    if (Result looked = look_at_class_file(on_disk); !looked) {
-        return looked;
-    }
+    const ClassFileOnDisk on_disk = look_at_class_file();
     if (on_disk.state != DiskState::changed) {
         return write_open_class();
     }
