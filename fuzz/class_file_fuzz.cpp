@@ -17,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // that is now empty.
     std::vector<quillmark::MergeConflict> conflicts;
     static_cast<void>(quillmark::merge_class({}, bytes, conflicts));
-    static_cast<void>(quillmark::merge_class(bytes, {}, conflicts, {true, false, true}));
+    static_cast<void>(quillmark::merge_class_choosing(bytes, {}, conflicts, {true, false, true}));
     return 0;
 }

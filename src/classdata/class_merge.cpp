@@ -588,11 +588,12 @@ Result read_copy(std::string_view bytes, ClassContent& content, std::string_view
 
 Result merge_class(std::string_view base, std::string_view theirs,
                    std::vector<MergeConflict>& conflicts) {
-    return merge_class(base, theirs, conflicts, {});
+    return merge_class_choosing(base, theirs, conflicts, {});
 }
 
-Result merge_class(std::string_view base, std::string_view theirs,
-                   std::vector<MergeConflict>& conflicts, const std::vector<bool>& take_theirs) {
+Result merge_class_choosing(std::string_view base, std::string_view theirs,
+                            std::vector<MergeConflict>& conflicts,
+                            const std::vector<bool>& take_theirs) {
     conflicts.clear();
     const auto base_content = std::make_unique<ClassContent>();
     const auto theirs_content = std::make_unique<ClassContent>();

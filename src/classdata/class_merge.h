@@ -29,7 +29,8 @@ Result merge_class(std::string_view base, std::string_view theirs,
 // The same merge, where each conflict whose index (in the order merge_class lists them, which is
 // the same for the same base, theirs and open class) is true in take_theirs takes the other copy's
 // value instead; entries past the end of take_theirs keep this copy's value.
-Result merge_class(std::string_view base, std::string_view theirs,
-                   std::vector<MergeConflict>& conflicts, const std::vector<bool>& take_theirs);
+Result merge_class_choosing(std::string_view base, std::string_view theirs,
+                            std::vector<MergeConflict>& conflicts,
+                            const std::vector<bool>& take_theirs);
 
 } // namespace quillmark

@@ -67,7 +67,8 @@ Result Form1::settle_conflicts(const ClassSnapshot& mine, const std::string& the
     settling_conflicts = false;
 
     restore_class(mine);
-    if (const Result merged = merge_class(class_file_base, theirs, conflicts, window.take_theirs());
+    if (const Result merged =
+            merge_class_choosing(class_file_base, theirs, conflicts, window.take_theirs());
         !merged) {
         return merged;
     }

@@ -291,7 +291,7 @@ TEST_F(ClassMergeTest, EachFieldMergesOnItsOwnAndConflictsAreListed) {
         const std::string expected = version(c, c.merged);
         version(c, c.ours);
         std::vector<MergeConflict> conflicts{{"stale", "", ""}};
-        ASSERT_TRUE(merge_class(base, theirs, conflicts, c.take_theirs)) << c.name;
+        ASSERT_TRUE(merge_class_choosing(base, theirs, conflicts, c.take_theirs)) << c.name;
         EXPECT_EQ(expected, written()) << c.name;
         EXPECT_EQ(c.conflicts, shown(conflicts)) << c.name;
     }
