@@ -65,8 +65,10 @@ MergeConflictWindow::MergeConflictWindow(const std::vector<MergeConflict>& confl
         group->button(mine_id)->setChecked(true);
         choices.push_back(group);
     }
-    table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    // The two values share the room the entries leave, so neither copy looks the lesser.
+    table->horizontalHeader()->setSectionResizeMode(where_column, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(mine_column, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(theirs_column, QHeaderView::Stretch);
 
     auto* keep_mine = new QPushButton{QStringLiteral("Keep All of Mine"), this};
     keep_mine->setObjectName(QStringLiteral("KeepAllOfMine"));

@@ -21,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -53,24 +54,32 @@ std::string cell(const QTableWidget& table, int row, int column) {
     return table.item(row, column)->text().toStdString();
 }
 
-// Answers the conflict window as the next input line says, whenever one comes.
+// Answers the conflict window as the next input line says, whenever one comes; the window is
+// painted and takes events meanwhile, as it would for a teacher.
 void answer_conflict_windows() {
     auto* watch = new QTimer{qApp};
-    QObject::connect(watch, &QTimer::timeout, [] {
+    QObject::connect(watch, &QTimer::timeout, [watch] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* conflicts = qobject_cast<MergeConflictWindow*>(window);
             if (conflicts == nullptr || !conflicts->isVisible()) {
                 continue;
             }
+            watch->stop();
             const auto& table = *conflicts->findChild<QTableWidget*>(QStringLiteral("Conflicts"));
             reply("conflict " + std::to_string(table.rowCount()) + ": " + cell(table, 0, 0) + "|" +
                   cell(table, 0, 1) + "|" + cell(table, 0, 2));
-            std::string choice;
-            std::getline(std::cin, choice);
-            const QString button = choice == "theirs" ? QStringLiteral("TakeAllOfTheirs")
-                                                      : QStringLiteral("KeepAllOfMine");
-            conflicts->findChild<QAbstractButton*>(button)->click();
-            conflicts->findChild<QAbstractButton*>(QStringLiteral("OK"))->click();
+            auto* answer = new QSocketNotifier{0, QSocketNotifier::Read, conflicts};
+            QObject::connect(answer, &QSocketNotifier::activated, [conflicts, answer, watch] {
+                answer->setEnabled(false);
+                std::string choice;
+                std::getline(std::cin, choice);
+                const QString button = choice == "theirs" ? QStringLiteral("TakeAllOfTheirs")
+                                                          : QStringLiteral("KeepAllOfMine");
+                conflicts->findChild<QAbstractButton*>(button)->click();
+                conflicts->findChild<QAbstractButton*>(QStringLiteral("OK"))->click();
+                watch->start();
+            });
+            return;
         }
     });
     watch->start(10);
