@@ -50,6 +50,12 @@ Result Form1::merge_other_copy(const std::string& theirs) {
     // The file on disk now holds what this class was merged with.
     class_file_base = theirs;
     const Result written = write_open_class();
+    if (written && !kept_copy.empty()) {
+        // The class file holds the teacher's choice; the copy kept meanwhile has served.
+        std::error_code ignored;
+        std::filesystem::remove(in_program_folder(kept_copy), ignored);
+        kept_copy.clear();
+    }
     record_step(other_copy_step, mine);
     show_undone_class(categories);
     return written;
@@ -67,16 +73,7 @@ Result Form1::settle_conflicts(const ClassSnapshot& mine, const std::string& the
     settling_conflicts = false;
 
     restore_class(mine);
-    if (const Result merged =
-            merge_class_choosing(class_file_base, theirs, conflicts, window.take_theirs());
-        !merged) {
-        return merged;
-    }
-    // The teacher's choice is the class now; the copy kept meanwhile has served.
-    std::error_code ignored;
-    std::filesystem::remove(in_program_folder(kept_copy), ignored);
-    kept_copy.clear();
-    return Result::success();
+    return merge_class_choosing(class_file_base, theirs, conflicts, window.take_theirs());
 }
 
 void Form1::follow_other_copy_categories() {
