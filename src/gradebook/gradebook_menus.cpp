@@ -54,7 +54,7 @@ void Form1::build_menus() {
     QAction* return_to_manager = add_entry(
         *file, "saveclass", QStringLiteral("Return to Class Manager..."), [this] { saveclass(); });
     return_to_manager->setShortcut(QKeySequence{Qt::CTRL | Qt::Key_M});
-    // A group of their own between the design's entries, with Exit last as on every desktop.
+    // Export and import go in a group of their own just above Exit, which stays last.
     file->addSeparator();
     add_entry(*file, "exportgrades", QStringLiteral("Export Grades..."),
               [this] { export_grades_to_csv(); });
