@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 
 namespace quillmark {
 namespace {
@@ -17,6 +18,12 @@ int read_whole_file(const std::filesystem::path& path, std::string& bytes) {
     const std::unique_ptr<std::FILE, FileCloser> file{std::fopen(path.c_str(), "rb")};
     if (!file) {
         return errno;
+    }
+    // One allocation for the whole file where its size is known; a file that grows meanwhile is
+    // still read to its end.
+    struct stat status {};
+    if (::fstat(::fileno(file.get()), &status) == 0 && status.st_size > 0) {
+        bytes.reserve(bytes.size() + static_cast<std::size_t>(status.st_size));
     }
     char chunk[65536];
     std::size_t count = 0;
