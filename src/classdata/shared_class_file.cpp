@@ -6,7 +6,6 @@
 #include "classdata/program_folder.h"
 #include "classdata/whole_file.h"
 
-#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -30,16 +29,12 @@ std::string first_free_name(const std::string& start, std::string_view ending) {
 
 } // namespace
 
-ClassFileOnDisk look_at_class_file() {
-    ClassFileOnDisk on_disk;
+std::optional<std::string> class_file_changed_elsewhere() {
     std::string bytes;
-    if (const int error = read_whole_file(in_program_folder(class_file), bytes); error != 0) {
-        on_disk.state = error == ENOENT ? DiskState::gone : DiskState::as_left;
-    } else if (bytes != class_file_base) {
-        on_disk.state = DiskState::changed;
-        on_disk.bytes = std::move(bytes);
+    if (read_whole_file(in_program_folder(class_file), bytes) != 0 || bytes == class_file_base) {
+        return std::nullopt;
     }
-    return on_disk;
+    return bytes;
 }
 
 Result write_open_class() {

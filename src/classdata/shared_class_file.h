@@ -2,6 +2,7 @@
 
 #include "classdata/result.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,21 +16,11 @@ namespace quillmark {
 // is empty.
 inline std::string class_file_base;
 
-enum class DiskState {
-    as_left, // the file holds class_file_base
-    gone,    // renamed or deleted in another copy
-    changed, // written by another copy since
-};
-
-struct ClassFileOnDisk {
-    DiskState state = DiskState::as_left;
-    std::string bytes; // the file's contents when changed
-};
-
-// Reads the open class's file and compares its contents with class_file_base; times and sizes
-// are not trusted, as USB sticks and network shares keep them poorly. A file that cannot be read
-// counts as left as it was: the write then says what is wrong, as it always did.
-ClassFileOnDisk look_at_class_file();
+// What another copy wrote in the open class's file since this copy last read or wrote it: the
+// file's contents when they differ from class_file_base (times and sizes are not trusted, as USB
+// sticks and network shares keep them poorly). Nothing when the file holds the base, or is gone
+// or cannot be read: the write then goes ahead as it always did, and says what is wrong.
+std::optional<std::string> class_file_changed_elsewhere();
 
 // Writes the open class to its file as save_class does and, when that succeeded, remembers the
 // bytes written as class_file_base.

@@ -19,8 +19,8 @@
 namespace quillmark {
 
 Result Form1::save_class_file(bool closing) {
-    const ClassFileOnDisk on_disk = look_at_class_file();
-    if (on_disk.state != DiskState::changed) {
+    const std::optional<std::string> theirs = class_file_changed_elsewhere();
+    if (!theirs) {
         return write_open_class();
     }
     // A window of the gradebook may hold slots of the class as they are; the merge waits for it
@@ -28,7 +28,7 @@ Result Form1::save_class_file(bool closing) {
     if (!isVisible() && !closing) {
         return Result::success();
     }
-    return merge_other_copy(on_disk.bytes);
+    return merge_other_copy(*theirs);
 }
 
 Result Form1::merge_other_copy(const std::string& theirs) {
@@ -47,8 +47,6 @@ Result Form1::merge_other_copy(const std::string& theirs) {
             return settled;
         }
     }
-    // The file on disk now holds what this class was merged with.
-    class_file_base = theirs;
     const Result written = write_open_class();
     if (written && !kept_copy.empty()) {
         // The class file holds the teacher's choice; the copy kept meanwhile has served.

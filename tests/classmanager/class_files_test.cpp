@@ -2,8 +2,10 @@
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
 #include "classdata/disk_calls.h"
+#include "classdata/shared_class_file.h"
 #include "classmanager/backup.h"
 #include "classmanager/class_files.h"
+#include "classmanager/open_class.h"
 #include "classmanager/removable_drive.h"
 #include "support/class_fixture.h"
 
@@ -61,6 +63,16 @@ TEST_F(ClassFilesTest, UnsafeNamesAreRefusedAndACaseChangeIsNoClash) {
     ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "  PERIOD 1  "));
     EXPECT_EQ((Names{"PERIOD 1.cls"}), files_in(folder()));
     EXPECT_EQ("kept", read_file("PERIOD 1.cls"));
+}
+
+TEST_F(ClassFilesTest, AnOpenedClassIsTheBaseOfTheNextSaveAndANewClassHasNone) {
+    students[0].id_number = "1001";
+    ASSERT_TRUE(save_class(folder() / "Algebra.cls"));
+    write_file("New.cls", "");
+    ASSERT_TRUE(open_class("Algebra.cls"));
+    EXPECT_EQ(read_file("Algebra.cls"), class_file_base);
+    ASSERT_TRUE(open_class("New.cls"));
+    EXPECT_EQ("", class_file_base);
 }
 
 TEST_F(ClassFilesTest, AnExportMayNotReplaceAFileOfTheProgramFolder) {

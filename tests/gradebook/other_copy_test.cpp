@@ -1,9 +1,14 @@
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
+#include "gradebook/merge_conflict_window.h"
 #include "grid_fixture.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QTableWidget>
 
 namespace quillmark::testing {
 namespace {
@@ -56,6 +61,24 @@ TEST_F(OtherCopyTest, AFileRemovedByAnotherCopyIsWrittenAgain) {
     std::filesystem::remove(folder() / "Algebra.cls");
     window_->autosave();
     EXPECT_EQ(saved, read_file("Algebra.cls"));
+}
+
+TEST_F(OtherCopyTest, TheConflictWindowStartsOnThisCopysValuesAndTakesEachRowsChoice) {
+    MergeConflictWindow conflicts{
+        {{"Lee, Ann: Quiz 3", "12", "18"}, {"Instructor", "", "T. Sample"}}, "Algebra 2.cls"};
+    const auto& table = *conflicts.findChild<QTableWidget*>(QStringLiteral("Conflicts"));
+    const auto value = [&table](int row, int column) {
+        return static_cast<QAbstractButton*>(table.cellWidget(row, column));
+    };
+    EXPECT_EQ(QStringLiteral("(empty)"), value(1, 1)->text());
+    EXPECT_EQ((std::vector<bool>{false, false}), conflicts.take_theirs());
+
+    conflicts.findChild<QAbstractButton*>(QStringLiteral("TakeAllOfTheirs"))->click();
+    EXPECT_EQ((std::vector<bool>{true, true}), conflicts.take_theirs());
+    value(0, 1)->click();
+    EXPECT_EQ((std::vector<bool>{false, true}), conflicts.take_theirs());
+    conflicts.findChild<QAbstractButton*>(QStringLiteral("KeepAllOfMine"))->click();
+    EXPECT_EQ((std::vector<bool>{false, false}), conflicts.take_theirs());
 }
 
 } // namespace

@@ -106,21 +106,24 @@ TEST_F(TwoCopies, ScoresChangedDifferentlyAreTheTeachersChoice) {
 }
 
 TEST_F(TwoCopies, ACopyEndedWhileAConflictWaitsLosesNoWork) {
-    {
+    // Each ended copy's work stays in a class of its own, a later one beside the earlier.
+    for (const auto& [at_school, at_home] : {std::pair{"18", "12"}, {"17", "13"}}) {
         Copy school{folder(), "Algebra.cls"};
         Copy home{folder(), "Algebra.cls"};
-        school.say("score 0 0 18");
+        school.say(std::string{"score 0 0 "} + at_school);
         school.say("save");
-        home.say("score 0 0 12");
+        home.say(std::string{"score 0 0 "} + at_home);
         home.say("score 2 0 15");
-        ASSERT_EQ(home.say("save"), "conflict 1: Lee, Ann: Quiz 1|12|18");
+        ASSERT_EQ(home.say("save"),
+                  std::string{"conflict 1: Lee, Ann: Quiz 1|"} + at_home + "|" + at_school);
         home.kill();
     }
 
     Copy again{folder(), "Algebra (this copy's work).cls"};
     EXPECT_EQ(again.say("get 0 0"), "12");
     EXPECT_EQ(again.say("get 2 0"), "15");
-    EXPECT_EQ(quiz_scores("Algebra.cls"), "18 10 10");
+    EXPECT_EQ(quiz_scores("Algebra (this copy's work) 2.cls"), "13 10 15");
+    EXPECT_EQ(quiz_scores("Algebra.cls"), "17 10 10");
 }
 
 } // namespace
