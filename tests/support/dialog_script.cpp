@@ -84,22 +84,21 @@ QString DialogScript::input(const QString& prompt, const QString& default_answer
     return box.input_answer;
 }
 
-QString DialogScript::save_file(const QString& proposed_path) {
+QString DialogScript::file_answer(Kind kind, const QString& shown) {
     Expected box;
-    if (!take(Kind::save_file, proposed_path, box)) {
+    if (!take(kind, shown, box)) {
         return {};
     }
-    EXPECT_EQ(box.text.toStdString(), proposed_path.toStdString());
+    EXPECT_EQ(box.text.toStdString(), shown.toStdString());
     return box.input_answer;
 }
 
+QString DialogScript::save_file(const QString& proposed_path) {
+    return file_answer(Kind::save_file, proposed_path);
+}
+
 QString DialogScript::open_file(const QString& folder) {
-    Expected box;
-    if (!take(Kind::open_file, folder, box)) {
-        return {};
-    }
-    EXPECT_EQ(box.text.toStdString(), folder.toStdString());
-    return box.input_answer;
+    return file_answer(Kind::open_file, folder);
 }
 
 int DialogScript::choice(const QString& prompt, const QStringList& items) {

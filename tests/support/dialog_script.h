@@ -126,6 +126,8 @@ private:
     // Takes the next expected box into box when it is of this kind; otherwise fails the test
     // and returns false.
     bool take(Kind kind, const QString& shown, Expected& box);
+    // The answer to a file dialog of this kind showing shown.
+    QString file_answer(Kind kind, const QString& shown);
 
     std::deque<Expected> expected_;
     QList<QUrl> opened_urls_;
