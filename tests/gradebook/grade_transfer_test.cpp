@@ -25,6 +25,12 @@ protected:
         open_gradebook();
     }
 
+    // The export's two questions: the layout, then the file, which the teacher answers.
+    DialogScript& asks_export(int layout, const QString& file,
+                              const char* proposed = "Algebra - Grades.csv") {
+        return dialogs.expect_choice(prompt, layouts, layout)
+            .expect_save_file(QDir{documents()}.filePath(QLatin1String{proposed}), file);
+    }
     static QString documents() {
         return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
@@ -50,9 +56,7 @@ protected:
 
 TEST_F(GradeTransferTest, ExportAsksForALayoutAndAFileAndSaysWhenItCannotWrite) {
     // One of the program's own files is refused, and the teacher chooses again.
-    dialogs.expect_choice(prompt, layouts, 2)
-        .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")),
-                          in_folder("Algebra.cls"))
+    asks_export(2, in_folder("Algebra.cls"))
         .expect_message(QStringLiteral("\"Algebra.cls\" is one of Quillmark's own files; export "
                                        "the grades to another file."),
                         ui::Answer::ok, ui::Icon::exclamation)
@@ -68,15 +72,12 @@ TEST_F(GradeTransferTest, ExportAsksForALayoutAndAFileAndSaysWhenItCannotWrite) 
     // Cancelled at either step, nothing is written.
     dialogs.expect_choice(prompt, layouts, -1);
     trigger("exportgrades");
-    dialogs.expect_choice(prompt, layouts, 3)
-        .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")), {});
+    asks_export(3, {});
     trigger("exportgrades");
     dialogs.verify();
     EXPECT_EQ(canvas.str(), read_file("grades.csv"));
 
-    dialogs.expect_choice(prompt, layouts, 0)
-        .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")),
-                          in_folder("gone/grades.csv"))
+    asks_export(0, in_folder("gone/grades.csv"))
         .expect_message(QStringLiteral("Could not export the grades to \"grades.csv\": No such "
                                        "file or directory."),
                         ui::Answer::ok, ui::Icon::error);
@@ -107,9 +108,7 @@ TEST_F(GradeTransferTest, TheMenuAndTheCommandLineExportTheSameGradesWithTheCate
         const auto& [layout, proposed] = chosen[static_cast<std::size_t>(k)];
         // openpyxl reads a workbook by the name's ending.
         const char* ending = layout == ExportLayout::xlsx ? ".xlsx" : ".csv";
-        dialogs.expect_choice(prompt, layouts, k)
-            .expect_save_file(QDir{documents()}.filePath(QString::fromUtf8(proposed)),
-                              in_folder("menu") + QString::fromLatin1(ending));
+        asks_export(k, in_folder("menu") + QLatin1String{ending}, proposed);
         trigger("exportgrades");
         dialogs.verify();
         std::ostringstream out;

@@ -39,24 +39,17 @@ protected:
         click(QStringLiteral("Text1(0)"));
     }
 
-    // What the grid and the panels show now.
+    // Every text the window shows now: the grid and the panels.
     QStringList shown() const {
         QStringList texts;
-        for (int i = 0; i < 10; ++i) {
-            texts << control<QLineEdit>(QStringLiteral("text3(%1)").arg(i)).text()
-                  << control<QPlainTextEdit>(QStringLiteral("Text2(%1)").arg(i)).toPlainText()
-                  << caption(QStringLiteral("Label17(%1)").arg(i));
-            for (int k = i * 10; k < i * 10 + 10; ++k) {
-                texts << score_box(k).text();
-            }
+        for (const QLineEdit* box : window_->findChildren<QLineEdit*>()) {
+            texts << box->text();
         }
-        for (const char* label : {"Label18", "Label4", "Label12", "Label19", "Label5", "Label11",
-                                  "Label7", "Label13"}) {
-            texts << caption(QLatin1String{label});
+        for (const QPlainTextEdit* box : window_->findChildren<QPlainTextEdit*>()) {
+            texts << box->toPlainText();
         }
-        for (int i = 0; i < 5; ++i) {
-            texts << caption(QStringLiteral("Label14(%1)").arg(i))
-                  << caption(QStringLiteral("Label16(%1)").arg(i));
+        for (const QLabel* label : window_->findChildren<QLabel*>()) {
+            texts << label->text();
         }
         return texts;
     }
