@@ -99,20 +99,21 @@ TEST_F(GradebookWindowTest, DoubleClicksOpenTheEditorsOfTheSlotsUnderThem) {
     EXPECT_EQ(QStringLiteral("Grace"), first_box("Form2"));
 }
 
-TEST_F(GradebookWindowTest, TypedScoresAreStoredAtOnceColouredAndRefusedWhenNoNumber) {
-    open_gradebook();
+TEST_F(GradebookWindowTest, TypedScoresAreStoredAtOnceColouredRefusedAndKeptToFourCharacters) {
+    Form1& window = open_gradebook();
     QLineEdit& box = score_box(0);
     box.setFocus();
 
-    retype(box, QStringLiteral("E"));
-    EXPECT_EQ(excused, students[0].scores[0]);
-    EXPECT_EQ(QColor{Qt::blue}, text_color(box));
-    retype(box, QStringLiteral("0"));
-    EXPECT_EQ(0, students[0].scores[0]);
-    EXPECT_EQ(QColor{Qt::red}, text_color(box));
-    retype(box, QStringLiteral("05"));
-    EXPECT_EQ(5, students[0].scores[0]);
-    EXPECT_EQ(QColor{Qt::black}, text_color(box));
+    const struct {
+        const char* typed;
+        std::int16_t stored;
+        Qt::GlobalColor colour;
+    } scores[] = {{"E", excused, Qt::blue}, {"0", 0, Qt::red}, {"05", 5, Qt::black}};
+    for (const auto& row : scores) {
+        retype(box, QLatin1String{row.typed});
+        EXPECT_EQ(row.stored, students[0].scores[0]) << row.typed;
+        EXPECT_EQ(QColor{row.colour}, text_color(box)) << row.typed;
+    }
 
     // Emptying the box keeps the last score accepted, shown again once the box is left.
     retype(box, QStringLiteral("95"));
@@ -131,29 +132,20 @@ TEST_F(GradebookWindowTest, TypedScoresAreStoredAtOnceColouredAndRefusedWhenNoNu
     box.insert(QStringLiteral("9e99"));
     EXPECT_EQ(QString{}, box.text());
     EXPECT_EQ(9, students[0].scores[0]);
-}
 
-TEST_F(GradebookWindowTest, LongStoredScoresShowWholeWhileTypingStopsAtFourCharacters) {
-    students[0].scores[0] = 12345;
+    // Long stored scores show whole, and may be shortened but not lengthened.
     add_assignment(1, "Fine", 10);
-    students[0].scores[1] = -1000;
-    open_gradebook();
-
-    // Visiting the boxes keeps the long scores whole.
-    score_box(0).setFocus();
-    score_box(1).setFocus();
-    score_box(2).setFocus();
+    students[0].scores = {12345, -1000};
+    window.render_data();
+    for (int k : {0, 1, 2}) {
+        score_box(k).setFocus();
+    }
     EXPECT_EQ(12345, students[0].scores[0]);
-    EXPECT_EQ(QStringLiteral("-1000"), score_box(1).text());
-
-    // A long score may be shortened but not lengthened.
     QLineEdit& fine = score_box(1);
     fine.setFocus();
     QTest::keyClick(&fine, Qt::Key_End);
     QTest::keyClicks(&fine, QStringLiteral("0"));
     EXPECT_EQ(QStringLiteral("-1000"), fine.text());
-
-    QLineEdit& box = score_box(0);
     box.setFocus();
     retype(box, QStringLiteral("98765"));
     EXPECT_EQ(QStringLiteral("9876"), box.text());
