@@ -94,7 +94,7 @@ TEST_F(MenusTest, ReturnAndExitSaveAndTheirShortcutsWorkFromAScoreBox) {
     EXPECT_EQ(1, program_ends);
 }
 
-TEST_F(MenusTest, TheTimerSavesAndRepaintsThePanels) {
+TEST_F(MenusTest, TheTimerSavesShownOrHiddenAndRepaintsThePanels) {
     Form1& gradebook = open_gradebook();
     auto* timer = gradebook.findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_NE(nullptr, timer);
@@ -105,6 +105,12 @@ TEST_F(MenusTest, TheTimerSavesAndRepaintsThePanels) {
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
     EXPECT_EQ(QStringLiteral("Average: 50%"), caption(QStringLiteral("Label7")));
+
+    // The next tick saves over the program's own save, and does so while the window is hidden.
+    gradebook.hide();
+    students[0].scores[0] = 12;
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
 }
 
 TEST_F(MenusTest, BlankScreenLocksAndReturnsToTheSamePlace) {
