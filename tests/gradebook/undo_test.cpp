@@ -111,8 +111,7 @@ protected:
                           Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // Actions for the table of steps: an editor opened by a double click, its boxes filled and OK
-    // pressed; a button clicked.
+    // A step for the table: an editor opened by a double click, its boxes filled and OK pressed.
     std::function<void()> editing(const char* control_name, const char* window,
                                   std::vector<std::pair<const char*, QString>> boxes) {
         return [=, this] {
@@ -122,9 +121,6 @@ protected:
             }
             press(opened, "Command1");
         };
-    }
-    std::function<void()> clicking(const char* button) {
-        return [=, this] { click(QLatin1String{button}); };
     }
     // Clicks the box and types over its whole score.
     void type_score(int box, const QString& keys) {
@@ -149,7 +145,7 @@ TEST_F(UndoTest, EachChangeIsOneNamedStep) {
         {"New Student Di Park",
          editing("text3(3)", "Form2", {{"Text1", "Di"}, {"Text2", "Park"}, {"text3", "1004"}})},
         {"Edit of Bo Adamson", editing("text3(1)", "Form2", {{"Text2", "Adamson"}})},
-        {"Sort by Name", clicking("Command2")},
+        {"Sort by Name", [this] { click(QStringLiteral("Command2")); }},
         // A removal takes the scores with it, the excused mark too.
         {"Removal of Ann Lee",
          editing("text3(1)", "Form2", {{"Text1", {}}, {"Text2", {}}, {"text3", {}}})},
