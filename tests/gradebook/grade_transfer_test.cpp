@@ -25,6 +25,12 @@ protected:
         open_gradebook();
     }
 
+    // The export's two questions: the layout, then the file, which the teacher answers.
+    DialogScript& asks_export(int layout, const QString& file,
+                              const char* proposed = "Algebra - Grades.csv") {
+        return dialogs.expect_choice(prompt, layouts, layout)
+            .expect_save_file(QDir{documents()}.filePath(QLatin1String{proposed}), file);
+    }
     static QString documents() {
         return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
@@ -48,11 +54,9 @@ protected:
         "In Moodle's import, map \"ID number\" to the user's ID number.");
 };
 
-TEST_F(GradeTransferTest, ExportAsksForALayoutAndAFileAndSaysWhenItCannotWrite) {
+TEST_F(GradeTransferTest, ExportAsksForALayoutAndAFileThatIsNotOneOfTheProgramsOwn) {
     // One of the program's own files is refused, and the teacher chooses again.
-    dialogs.expect_choice(prompt, layouts, 2)
-        .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")),
-                          in_folder("Algebra.cls"))
+    asks_export(2, in_folder("Algebra.cls"))
         .expect_message(QStringLiteral("\"Algebra.cls\" is one of Quillmark's own files; export "
                                        "the grades to another file."),
                         ui::Answer::ok, ui::Icon::exclamation)
@@ -64,23 +68,6 @@ TEST_F(GradeTransferTest, ExportAsksForALayoutAndAFileAndSaysWhenItCannotWrite) 
     std::ostringstream canvas;
     write_grades_csv(canvas, ExportFormat::canvas);
     EXPECT_EQ(canvas.str(), read_file("grades.csv"));
-
-    // Cancelled at either step, nothing is written.
-    dialogs.expect_choice(prompt, layouts, -1);
-    trigger("exportgrades");
-    dialogs.expect_choice(prompt, layouts, 3)
-        .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")), {});
-    trigger("exportgrades");
-    dialogs.verify();
-    EXPECT_EQ(canvas.str(), read_file("grades.csv"));
-
-    dialogs.expect_choice(prompt, layouts, 0)
-        .expect_save_file(QDir{documents()}.filePath(QStringLiteral("Algebra - Grades.csv")),
-                          in_folder("gone/grades.csv"))
-        .expect_message(QStringLiteral("Could not export the grades to \"grades.csv\": No such "
-                                       "file or directory."),
-                        ui::Answer::ok, ui::Icon::error);
-    trigger("exportgrades");
 }
 
 // The command line's export loads the categories the open class has: both give the same files
@@ -107,9 +94,7 @@ TEST_F(GradeTransferTest, TheMenuAndTheCommandLineExportTheSameGradesWithTheCate
         const auto& [layout, proposed] = chosen[static_cast<std::size_t>(k)];
         // openpyxl reads a workbook by the name's ending.
         const char* ending = layout == ExportLayout::xlsx ? ".xlsx" : ".csv";
-        dialogs.expect_choice(prompt, layouts, k)
-            .expect_save_file(QDir{documents()}.filePath(QString::fromUtf8(proposed)),
-                              in_folder("menu") + QString::fromLatin1(ending));
+        asks_export(k, in_folder("menu") + QLatin1String{ending}, proposed);
         trigger("exportgrades");
         dialogs.verify();
         std::ostringstream out;
@@ -137,16 +122,6 @@ TEST_F(GradeTransferTest, ImportAddsTheListAfterYesOnlyAndRepaints) {
     dialogs.expect_open_file(documents(), in_folder("list.csv"))
         .expect_message(question, ui::Answer::no)
         .with_details(details);
-    trigger("importstudents");
-    dialogs.verify();
-    EXPECT_EQ(before, saved());
-
-    // A file that is no class list changes nothing either.
-    write_file("grades.csv", "ID number,Quiz\r\n1001,7\r\n");
-    dialogs.expect_open_file(documents(), in_folder("grades.csv"))
-        .expect_message(QStringLiteral("Could not import students from \"grades.csv\": no column "
-                                       "of last names or names was found."),
-                        ui::Answer::ok, ui::Icon::exclamation);
     trigger("importstudents");
     dialogs.verify();
     EXPECT_EQ(before, saved());
