@@ -3,9 +3,9 @@
 #include "classdata/program_folder.h"
 #include "classmanager/class_manager.h"
 #include "gradebook/assignment_editor.h"
-#include "gradebook/grid_fixture.h"
 #include "grading/categories.h"
 #include "grading/categories_file.h"
+#include "grading/window_fixture.h"
 #include "ui/image_button.h"
 
 #include <array>
@@ -34,21 +34,17 @@ const QString not_counted = QStringLiteral("Not counted");
 // A gradebook over Quiz 1 and Quiz 2 (10 points each) and a test of 100 in slot 3, with
 // Quizzes 40 % dropping 1 and Tests 60 % set but switched off. Ada scored 10, 4 and 70; Ben 6,
 // 8 and 90.
-class CategoriesWindowTest : public GridTest {
+class CategoriesWindowTest : public WindowTest {
 protected:
     void SetUp() override {
-        GridTest::SetUp();
+        WindowTest::SetUp();
         add_assignment(0, "Quiz 1", 10);
         add_assignment(1, "Quiz 2", 10);
         add_assignment(3, "Test", 100);
         add_student(0, "Ada", "Lovelace", "S1");
         add_student(1, "Ben", "Okafor", "S2");
-        students[0].scores[0] = 10;
-        students[0].scores[1] = 4;
-        students[0].scores[3] = 70;
-        students[1].scores[0] = 6;
-        students[1].scores[1] = 8;
-        students[1].scores[3] = 90;
+        students[0].scores = {10, 4, 0, 70};
+        students[1].scores = {6, 8, 0, 90};
         Categories& categories = class_categories();
         categories.list = {{"Quizzes", 40, 1}, {"Tests", 60, 0}};
         categories.of[0] = 0;
@@ -59,15 +55,7 @@ protected:
 
     bool open_categories() {
         trigger("categories");
-        window = shown_window("CategoriesWindow");
-        return window != nullptr;
-    }
-    template <class Control> Control& in_window(const QString& name) const {
-        auto* found = window->findChild<Control*>(name);
-        if (found == nullptr) {
-            throw std::runtime_error{"no control " + name.toStdString()};
-        }
-        return *found;
+        return opened("CategoriesWindow");
     }
     QTableWidget& categories_table() const { return in_window<QTableWidget>("Grid1"); }
     void set_cell(int row, int column, const QString& text) const {
@@ -85,34 +73,16 @@ protected:
         return items;
     }
     QString note() const { return in_window<QLabel>("Label1").text(); }
-    void press(const char* button) const {
-        QTest::mouseClick(&in_window<QAbstractButton>(QLatin1String{button}), Qt::LeftButton);
-    }
-    // OK refused with this message, the window still open.
-    void refused(const QString& message) {
-        dialogs.expect_message(message, ui::Answer::ok, ui::Icon::exclamation);
-        press("Command1");
-        dialogs.verify();
-        EXPECT_TRUE(window->isVisible()) << message.toStdString();
-    }
-    bool handed_back() const {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return window.isNull() && window_->isVisible();
-    }
+    QCheckBox& switch_box() const { return in_window<QCheckBox>("Check1"); }
     bool categories_file_exists() const {
         return std::filesystem::exists(folder() / "Algebra.categories");
     }
-
-    QPointer<QWidget> window;
 };
 
 TEST_F(CategoriesWindowTest, OpensFilledFromTheClassAndCancelOrTheTitleBarChangeNothing) {
-    const QList<QAction*> setup = control<QMenu>(QStringLiteral("setup")).actions();
-    EXPECT_EQ(QStringLiteral("Categories and Weights..."), setup.back()->text());
-
     ASSERT_TRUE(open_categories());
     EXPECT_FALSE(window_->isVisible());
-    EXPECT_FALSE(in_window<QCheckBox>("Check1").isChecked());
+    EXPECT_FALSE(switch_box().isChecked());
     EXPECT_EQ((QStringList{"Quizzes", "40", "1", "Tests", "60", "0", "", ""}),
               (QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(1, 0), cell(1, 1), cell(1, 2),
                            cell(2, 0), cell(11, 2)}));
@@ -120,8 +90,8 @@ TEST_F(CategoriesWindowTest, OpensFilledFromTheClassAndCancelOrTheTitleBarChange
     ASSERT_EQ(3, assignments.rowCount());
     EXPECT_EQ(QStringLiteral("4. Test"), assignments.item(2, 0)->text());
     EXPECT_EQ((QStringList{not_counted, "Quizzes", "Tests"}), choices(3));
-    EXPECT_EQ(QStringLiteral("Quizzes"), list(1).currentText());
-    EXPECT_EQ(QStringLiteral("Tests"), list(3).currentText());
+    EXPECT_EQ((QStringList{"Quizzes", "Tests"}),
+              (QStringList{list(1).currentText(), list(3).currentText()}));
     EXPECT_EQ(QString{}, note());
 
     // Edits show at once: a renamed category in every list, a category without a name in none,
@@ -133,24 +103,20 @@ TEST_F(CategoriesWindowTest, OpensFilledFromTheClassAndCancelOrTheTitleBarChange
                              "out of 90: a weight of 10 counts 10/90 of the average."),
               note());
     set_cell(1, 0, QString{});
-    EXPECT_EQ(not_counted, list(3).currentText());
     EXPECT_EQ((QStringList{not_counted, "Labs"}), choices(3));
-    in_window<QCheckBox>("Check1").click();
+    EXPECT_EQ(not_counted, list(3).currentText());
 
-    press("Command2");
-    EXPECT_TRUE(handed_back());
-    EXPECT_FALSE(class_categories().in_use);
-    EXPECT_EQ("Quizzes", class_categories().list[0].name);
-    EXPECT_EQ(1, class_categories().of[3]);
-    EXPECT_FALSE(categories_file_exists());
-
-    ASSERT_TRUE(open_categories());
-    EXPECT_EQ(QStringLiteral("Quizzes"), cell(0, 0));
-    in_window<QCheckBox>("Check1").click();
-    window->close();
-    EXPECT_TRUE(handed_back());
-    EXPECT_FALSE(class_categories().in_use);
-    EXPECT_FALSE(categories_file_exists());
+    const Categories stored = class_categories();
+    for (const bool by_title_bar : {false, true}) {
+        if (by_title_bar) {
+            ASSERT_TRUE(open_categories());
+        }
+        switch_box().click();
+        by_title_bar ? static_cast<void>(window->close()) : press("Command2");
+        EXPECT_TRUE(handed_back()) << by_title_bar;
+        EXPECT_TRUE(stored == class_categories()) << by_title_bar;
+        EXPECT_FALSE(categories_file_exists()) << by_title_bar;
+    }
 }
 
 TEST_F(CategoriesWindowTest, CaptionsFitAndEveryControlReadsWithANameAndValue) {
@@ -190,55 +156,49 @@ TEST_F(CategoriesWindowTest, CaptionsFitAndEveryControlReadsWithANameAndValue) {
 
 TEST_F(CategoriesWindowTest, RefusesBadEntriesThenOkStoresSavesAndThePanelsFollow) {
     QTest::mouseClick(&score_box(0), Qt::LeftButton); // Ada in the student panel
-    EXPECT_EQ(QStringLiteral("Average: 70%"), caption(QStringLiteral("Label4")));
-    EXPECT_EQ(QStringLiteral("Average: 78.33%"), caption(QStringLiteral("Label7")));
+    const auto averages = [this] {
+        return QStringList{caption(QStringLiteral("Label4")), caption(QStringLiteral("Label7"))};
+    };
+    EXPECT_EQ((QStringList{"Average: 70%", "Average: 78.33%"}), averages());
 
+    // Row 3 as typed, and OK's refusal; the window stays open.
     ASSERT_TRUE(open_categories());
-    set_cell(2, 1, QStringLiteral("20"));
-    refused(QStringLiteral("Please give the category in row 3 a name."));
-    set_cell(2, 0, QStringLiteral("tests"));
-    refused(QStringLiteral("Two categories are named \"tests\"."));
-    set_cell(2, 0, QStringLiteral("Homework"));
-    set_cell(2, 1, QStringLiteral("twenty"));
-    refused(QStringLiteral("The weight of \"Homework\" must be a number from 0 to 100."));
-    set_cell(2, 1, QStringLiteral("100.5"));
-    refused(QStringLiteral("The weight of \"Homework\" must be a number from 0 to 100."));
-    set_cell(2, 1, QString{});
-    refused(QStringLiteral("The weight of \"Homework\" must be a number from 0 to 100."));
-    set_cell(2, 1, QStringLiteral("0"));
-    set_cell(2, 2, QStringLiteral("1.5"));
-    refused(QStringLiteral("The number of scores to drop from \"Homework\" must be a whole number "
-                           "from 0 to 10."));
-    set_cell(2, 2, QStringLiteral("11"));
-    refused(QStringLiteral("The number of scores to drop from \"Homework\" must be a whole number "
-                           "from 0 to 10."));
-    set_cell(2, 0, QString(31, QLatin1Char{'H'}));
-    refused(QStringLiteral("The name \"%1\" is longer than 30 characters.")
-                .arg(QString(31, QLatin1Char{'H'})));
-    set_cell(2, 0, QStringLiteral("\u0141\u00F3d\u017A"));
-    refused(QStringLiteral("The class file cannot store the characters \"\u0141\u017A\". Please "
-                           "type them without accents or other marks."));
+    const QString not_storable = QStringLiteral("\u0141\u00F3d\u017A");
+    const std::pair<std::array<QString, 3>, QString> rows[] = {
+        {{"", "20", ""}, "Please give the category in row 3 a name."},
+        {{"Homework", "twenty", "0"}, "The weight of \"Homework\" must be a number from 0 to 100."},
+        {{"Homework", "0", "1.5"},
+         "The number of scores to drop from \"Homework\" must be a whole number from 0 to 10."},
+        {{not_storable, "0", "0"},
+         "The class file cannot store the characters \"\u0141\u017A\". "
+         "Please type them without accents or other marks."}};
+    for (const auto& [cells, message] : rows) {
+        for (int column = 0; column < 3; ++column) {
+            set_cell(2, column, cells[column]);
+        }
+        dialogs.expect_message(message, ui::Answer::ok, ui::Icon::exclamation);
+        press("Command1");
+        dialogs.verify();
+        EXPECT_TRUE(window->isVisible()) << message.toStdString();
+    }
     EXPECT_FALSE(class_categories().in_use);
-    EXPECT_EQ(2u, class_categories().list.size());
     EXPECT_FALSE(categories_file_exists());
 
     // Homework emptied again; switched on, Quiz 2 moved to Tests.
     for (int column = 0; column < 3; ++column) {
         set_cell(2, column, QString{});
     }
-    in_window<QCheckBox>("Check1").click();
+    switch_box().click();
     list(1).setCurrentIndex(list(1).findText(QStringLiteral("Tests")));
     press("Command1");
     EXPECT_TRUE(handed_back());
     EXPECT_TRUE(class_categories().in_use);
     EXPECT_EQ(2u, class_categories().list.size());
     EXPECT_EQ(1, class_categories().of[1]);
-    EXPECT_TRUE(categories_file_exists());
 
     // Ada: quizzes 10/10 alone (no drop with one quiz), tests (4 + 70) / 110:
     // .4 * 1 + .6 * 74/110 = 80.36 %. Ben: .4 * .6 + .6 * 98/110 = 77.45 %; class 78.909 %, cut.
-    EXPECT_EQ(QStringLiteral("Average: 80.36%"), caption(QStringLiteral("Label4")));
-    EXPECT_EQ(QStringLiteral("Average: 78.90%"), caption(QStringLiteral("Label7")));
+    EXPECT_EQ((QStringList{"Average: 80.36%", "Average: 78.90%"}), averages());
 
     // OK was one step: undo puts back the switched-off categories, in their file too, and the
     // figures; redo brings the weighted ones again.
@@ -253,11 +213,10 @@ TEST_F(CategoriesWindowTest, RefusesBadEntriesThenOkStoresSavesAndThePanelsFollo
     const std::optional<Categories> read_back = read_categories(on_disk, problem);
     ASSERT_TRUE(read_back) << problem;
     EXPECT_TRUE(*read_back == class_categories());
-    EXPECT_EQ(QStringLiteral("Average: 70%"), caption(QStringLiteral("Label4")));
-    EXPECT_EQ(QStringLiteral("Average: 78.33%"), caption(QStringLiteral("Label7")));
+    EXPECT_EQ((QStringList{"Average: 70%", "Average: 78.33%"}), averages());
     trigger("redo");
     EXPECT_EQ(stored, read_file("Algebra.categories"));
-    EXPECT_EQ(QStringLiteral("Average: 80.36%"), caption(QStringLiteral("Label4")));
+    EXPECT_EQ((QStringList{"Average: 80.36%", "Average: 78.90%"}), averages());
 }
 
 TEST_F(CategoriesWindowTest, ARemovedAssignmentLeavesItsCategoryOnDiskToo) {
@@ -268,13 +227,9 @@ TEST_F(CategoriesWindowTest, ARemovedAssignmentLeavesItsCategoryOnDiskToo) {
     editor->load();
     editor->findChild<QLineEdit*>(QStringLiteral("Text1"))->clear();
     QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    EXPECT_EQ(-1, class_categories().of[1]);
-
     asg_title[1] = "Quiz 3";
     ASSERT_TRUE(load_categories());
-    EXPECT_EQ((std::array<std::int16_t, 4>{0, -1, -1, 1}),
-              (std::array<std::int16_t, 4>{class_categories().of[0], class_categories().of[1],
-                                           class_categories().of[2], class_categories().of[3]}));
+    EXPECT_EQ(-1, class_categories().of[1]);
 }
 
 TEST_F(CategoriesWindowTest, AnUnreadableFileIsReportedOnceWhenTheClassOpensAndKept) {

@@ -67,32 +67,31 @@ protected:
 };
 
 TEST_F(GradingTest, LetterGradesCompareUnroundedPercentagesWithTheBandsInUse) {
-    EXPECT_EQ("A ", letter_grade(90));
-    EXPECT_EQ("B ", letter_grade(89.99));
-    EXPECT_EQ("F ", letter_grade(59.5));
-    EXPECT_EQ("F ", letter_grade(-20));
-    EXPECT_EQ("A ", letter_grade(130));
-
-    grade_scale = {97, 93, 90, 87, 83, 80, 77, 73, 70, 67, 63, 60, 0, 0};
-    use_plus = true;
-    use_minus = true;
-    EXPECT_EQ("A+", letter_grade(97));
-    EXPECT_EQ("A-", letter_grade(92));
-    EXPECT_EQ("B-", letter_grade(80));
-    EXPECT_EQ("C+", letter_grade(79.5));
-    EXPECT_EQ("F ", letter_grade(59));
-    use_plus = false;
-    EXPECT_EQ("A ", letter_grade(97));
-    EXPECT_EQ("B-", letter_grade(80));
-    use_minus = false;
-    EXPECT_EQ("B ", letter_grade(92));
-    EXPECT_EQ("C ", letter_grade(79.5));
-
-    // A bound of 0 is a bound like any other.
-    use_plus = true;
-    grade_scale[0] = 0;
-    EXPECT_EQ("A+", letter_grade(0));
-    EXPECT_EQ("F ", letter_grade(-0.01));
+    using Scale = std::array<std::int16_t, 14>;
+    const Scale plain = grade_scale;
+    const Scale fine{97, 93, 90, 87, 83, 80, 77, 73, 70, 67, 63, 60, 0, 0};
+    Scale from_zero = fine; // a bound of 0 is a bound like any other
+    from_zero[0] = 0;
+    struct Row {
+        const Scale* scale;
+        bool plus, minus;
+        double percentage;
+        const char* grade;
+    };
+    const Row rows[] = {{&plain, false, false, 90, "A "},   {&plain, false, false, 89.99, "B "},
+                        {&plain, false, false, 59.5, "F "}, {&plain, false, false, -20, "F "},
+                        {&plain, false, false, 130, "A "},  {&fine, true, true, 97, "A+"},
+                        {&fine, true, true, 92, "A-"},      {&fine, true, true, 80, "B-"},
+                        {&fine, true, true, 79.5, "C+"},    {&fine, true, true, 59, "F "},
+                        {&fine, false, true, 97, "A "},     {&fine, false, true, 80, "B-"},
+                        {&fine, false, false, 92, "B "},    {&fine, false, false, 79.5, "C "},
+                        {&from_zero, true, false, 0, "A+"}, {&from_zero, true, false, -0.01, "F "}};
+    for (const Row& row : rows) {
+        grade_scale = *row.scale;
+        use_plus = row.plus;
+        use_minus = row.minus;
+        EXPECT_EQ(row.grade, letter_grade(row.percentage)) << row.percentage;
+    }
 }
 
 TEST(NumberTextTest, SignPositionThenPlainDecimalOrExponentByTheRoundedValue) {

