@@ -47,106 +47,73 @@ protected:
     }
 };
 
-TEST_F(CategoriesTest, DropRulesTakeTheLowestPercentagesAndKeepOneScoreThatCounts) {
-    // Best 5 of six 1-point quizzes scored 1,1,1,1,1,0: the 0 goes, 5/5.
-    for (std::int16_t a = 0; a < 6; ++a) {
-        scored(a, 1, a == 5 ? 0 : 1);
-    }
-    add_category("Quizzes", 100, 1, {0, 1, 2, 3, 4, 5});
-    EXPECT_DOUBLE_EQ(1.0, student_average(0));
-    EXPECT_EQ(1, score_in(0).dropped);
+// Student 0's average over assignments in categories: which scores count, which go and how the
+// categories weigh.
+TEST_F(CategoriesTest, AveragesDropTheLowestPercentagesAndWeighOnlyCategoriesWithCountedWork) {
+    struct Work {
+        std::int16_t points, score, category; // category -1: in none
+        bool removed = false;
+    };
+    // Student 0's average and what category 0 counts and drops, over this work.
+    const auto expect = [](const char* name, double average, int dropped, bool counted,
+                           const std::vector<Category>& categories, const std::vector<Work>& work) {
+        SCOPED_TRACE(name);
+        clear_class();
+        students[0].id_number = "ID0";
+        class_categories().in_use = true;
+        class_categories().list = categories;
+        for (std::size_t slot = 0; slot < work.size(); ++slot) {
+            const auto a = static_cast<std::int16_t>(slot);
+            scored(a, work[slot].points, work[slot].score);
+            class_categories().of[slot] = work[slot].category;
+            if (work[slot].removed) {
+                asg_title[slot].clear();
+            }
+        }
+        EXPECT_DOUBLE_EQ(average, student_average(0));
+        EXPECT_EQ((std::pair{counted, dropped}),
+                  (std::pair{score_in(0).counted, score_in(0).dropped}));
+    };
+    const std::int16_t x = excused;
+    const Category quizzes_1{"Quizzes", 100, 1};
+    const Category drop_10{"Quizzes", 100, 10};
+    const Category tests_1{"Tests", 100, 1};
+    expect("best 5 of 6: the 0 goes", 1.0, 1, true, {quizzes_1},
+           {{1, 1, 0}, {1, 1, 0}, {1, 1, 0}, {1, 1, 0}, {1, 1, 0}, {1, 0, 0}});
+    // By points the 3 would go, leaving 8/20 = 40 %.
+    expect("8/20 goes before 3/5", 0.6, 1, true, {quizzes_1}, {{20, 8, 0}, {5, 3, 0}});
+    expect("a tie drops the earlier slot", 0.75, 1, true, {quizzes_1},
+           {{10, 5, 0}, {20, 10, 0}, {20, 20, 0}});
+    expect("dropping 10 of 3 leaves the best", 1.0, 2, true, {drop_10},
+           {{10, 5, 0}, {20, 10, 0}, {20, 20, 0}});
+    expect("excused neither counts nor goes", 0.5, 0, true, {drop_10},
+           {{10, x, 0}, {20, 10, 0}, {20, x, 0}});
+    // Extra credit worth 0 points counts but never goes: (80 + 5) / 100.
+    expect("extra credit stays, the 40 goes", 0.85, 1, true, {tests_1},
+           {{0, 5, 0}, {100, 80, 0}, {100, 40, 0}});
+    expect("one test left beside extra credit", 0.85, 0, true, {tests_1},
+           {{0, 5, 0}, {100, 80, 0}, {100, x, 0}});
+    // Nothing to take a fraction of: the category drops out of the weighting.
+    expect("extra credit alone", 1.0, 0, false, {tests_1, {"Quizzes", 100, 0}},
+           {{0, 5, 0}, {100, x, 0}, {100, x, 0}, {10, 10, 1}});
 
-    // 8/20 is 40 % and 3/5 is 60 %: by percentage the 8 goes, leaving 3/5 = 60 %; by points the
-    // 3 would go, leaving 8/20 = 40 %.
-    clear_class();
-    students[0].id_number = "ID0";
-    scored(0, 20, 8);
-    scored(1, 5, 3);
-    add_category("Labs", 100, 1, {0, 1});
-    EXPECT_DOUBLE_EQ(0.6, student_average(0));
-
-    // 5/10 and 10/20 tie at 50 %; the earlier slot goes: (10 + 20) / (20 + 20) = 75 %.
-    scored(2, 20, 20);
-    class_categories().of[2] = 0;
-    scored(0, 10, 5);
-    scored(1, 20, 10);
-    EXPECT_DOUBLE_EQ(0.75, student_average(0));
-
-    // Dropping 10 of three scores leaves the best one: 20/20.
-    class_categories().list[0].drop_lowest = 10;
-    EXPECT_EQ(2, score_in(0).dropped);
-    EXPECT_DOUBLE_EQ(1.0, student_average(0));
-
-    // An excused score neither counts nor goes: 10/20 is all that is left to count.
-    students[0].scores[0] = excused;
-    students[0].scores[2] = excused;
-    EXPECT_DOUBLE_EQ(0.5, score_in(0).fraction);
-    EXPECT_EQ(0, score_in(0).dropped);
-}
-
-TEST_F(CategoriesTest, AssignmentsWorthNoPointsCountButAreNeverDropped) {
-    // Extra credit worth 0 points, scored 5, beside tests of 100 scored 80 and 40, 1 dropped:
-    // the 40 goes, not the extra credit, and (80 + 5) / 100 = 85 %.
-    scored(0, 0, 5);
-    scored(1, 100, 80);
-    scored(2, 100, 40);
-    add_category("Tests", 100, 1, {0, 1, 2});
-    EXPECT_DOUBLE_EQ(0.85, student_average(0));
-    EXPECT_EQ(1, score_in(0).dropped);
-
-    // With only one test left to count, it stays beside the extra credit: 85/100 again, and
-    // nothing is dropped.
-    students[0].scores[2] = excused;
-    EXPECT_DOUBLE_EQ(0.85, student_average(0));
-    EXPECT_EQ(0, score_in(0).dropped);
-
-    // Only the 0-point assignment counts: nothing to take a fraction of and nothing dropped, so
-    // the category drops out of the weighting; beside quizzes at 100 % the average is 100 %.
-    students[0].scores[1] = excused;
-    EXPECT_EQ((std::pair{false, 0}), (std::pair{score_in(0).counted, score_in(0).dropped}));
-    scored(3, 10, 10);
-    add_category("Quizzes", 100, 0, {3});
-    EXPECT_DOUBLE_EQ(1.0, student_average(0));
-}
-
-TEST_F(CategoriesTest, CategoriesWithoutCountedWorkDropOutAndTheOthersAreScaledUp) {
-    scored(0, 10, 10);  // homework, excused below
-    scored(1, 10, 8);   // quiz: 80 %
-    scored(2, 100, 60); // test: 60 %
-    scored(3, 50, 50);  // in no category
-    add_category("Homework", 20, 0, {0});
-    add_category("Quizzes", 30, 0, {1});
-    add_category("Tests", 50, 0, {2});
-    add_category("Projects", 10, 0, {}); // no assignment at all
-
-    // Every category counts but Projects: (20 * 1 + 30 * .8 + 50 * .6) / 100 = .74.
-    EXPECT_DOUBLE_EQ(0.74, student_average(0));
-
-    // All homework excused: (30 * .8 + 50 * .6) / 80 = .675.
-    students[0].scores[0] = excused;
-    EXPECT_FALSE(score_in(0).counted);
-    EXPECT_DOUBLE_EQ(0.675, student_average(0));
-
-    // Weights adding up to 90: (30 * .8 + 60 * .6) / 90 = 60 / 90.
-    class_categories().list[2].weight = 60;
-    EXPECT_DOUBLE_EQ(60.0 / 90.0, student_average(0));
-
-    // The counted categories weigh nothing: 0, as when nothing counts.
-    class_categories().list[1].weight = 0;
-    class_categories().list[2].weight = 0;
-    EXPECT_EQ(0, student_average(0));
-
-    // No category has a counted score: 0, though assignment 4 has a score outside them all.
-    class_categories().of[1] = -1;
-    class_categories().of[2] = -1;
-    EXPECT_EQ(0, student_average(0));
-
-    // A removed assignment counts nowhere, whatever category it was in.
-    class_categories().list[2].weight = 50;
-    class_categories().of[2] = 2;
-    EXPECT_DOUBLE_EQ(0.6, student_average(0));
-    asg_title[2].clear();
-    EXPECT_EQ(0, student_average(0));
+    std::vector<Category> four{
+        {"Homework", 20, 0}, {"Quizzes", 30, 0}, {"Tests", 50, 0}, {"Projects", 10, 0}};
+    // (20 * 1 + 30 * .8 + 50 * .6) / 100; Projects has no assignment.
+    expect("every category with work", 0.74, 0, true, four,
+           {{10, 10, 0}, {10, 8, 1}, {100, 60, 2}, {50, 50, -1}});
+    expect("homework excused: the rest scaled up", 0.675, 0, false, four,
+           {{10, x, 0}, {10, 8, 1}, {100, 60, 2}, {50, 50, -1}});
+    expect("counted work only outside categories", 0, 0, false, four,
+           {{10, x, 0}, {10, 8, -1}, {100, 60, -1}, {50, 50, -1}});
+    expect("a removed assignment counts nowhere", 0, 0, false, four,
+           {{10, x, 0}, {10, 8, -1}, {100, 60, 2, true}, {50, 50, -1}});
+    four[2].weight = 60;
+    expect("weights adding up to 90", 60.0 / 90.0, 0, false, four,
+           {{10, x, 0}, {10, 8, 1}, {100, 60, 2}});
+    four[1].weight = 0;
+    four[2].weight = 0;
+    expect("counted categories weigh 0", 0, 0, false, four, {{10, x, 0}, {10, 8, 1}, {100, 60, 2}});
 }
 
 TEST_F(CategoriesTest, SwitchedOffOrClearedTheAverageIsThePointsAverage) {
