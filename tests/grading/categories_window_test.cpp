@@ -14,7 +14,6 @@
 #include <sstream>
 #include <string>
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
@@ -22,7 +21,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -261,13 +259,17 @@ TEST_F(CategoriesWindowTest, AnUnreadableFileIsReportedOnceWhenTheClassOpensAndK
 
 TEST_F(CategoriesWindowTest, AnotherCopysCategoriesAreTakenQuietlyOrReplacedOnlyWhenAsked) {
     // Categories that another copy saves are the class's at the next tick, as one step.
-    std::ostringstream theirs_file;
     Categories theirs;
     theirs.in_use = true;
     theirs.list = {{"Homework", 100, 0}};
     theirs.of[0] = 0;
-    write_categories(theirs_file, theirs);
-    write_file("Algebra.categories", theirs_file.str());
+    const auto save_theirs = [&] {
+        std::ostringstream bytes;
+        write_categories(bytes, theirs);
+        write_file("Algebra.categories", bytes.str());
+        return bytes.str();
+    };
+    save_theirs();
     window_->autosave();
     EXPECT_EQ(theirs.list, class_categories().list);
     EXPECT_EQ(QStringLiteral("Undo Changes from Another Copy"),
@@ -276,11 +278,9 @@ TEST_F(CategoriesWindowTest, AnotherCopysCategoriesAreTakenQuietlyOrReplacedOnly
     // Changed here and there: OK asks; Yes writes this copy's, No takes the other copy's.
     for (const ui::Answer answer : {ui::Answer::yes, ui::Answer::no}) {
         ASSERT_TRUE(open_categories());
-        in_window<QCheckBox>("Check1").setChecked(false);
+        switch_box().setChecked(false);
         theirs.list[0].weight = answer == ui::Answer::yes ? 50 : 70;
-        std::ostringstream changed;
-        write_categories(changed, theirs);
-        write_file("Algebra.categories", changed.str());
+        const std::string changed = save_theirs();
         dialogs.expect_message(
             QStringLiteral("The categories were changed in another copy of this class since "
                            "this copy read them. Replace them with this copy's categories?\n\nNo "
@@ -290,7 +290,7 @@ TEST_F(CategoriesWindowTest, AnotherCopysCategoriesAreTakenQuietlyOrReplacedOnly
         dialogs.verify();
         EXPECT_TRUE(handed_back());
         EXPECT_EQ(answer == ui::Answer::no, class_categories().in_use);
-        EXPECT_EQ(answer == ui::Answer::no, read_file("Algebra.categories") == changed.str());
+        EXPECT_EQ(answer == ui::Answer::no, read_file("Algebra.categories") == changed);
     }
 }
 
