@@ -216,34 +216,29 @@ TEST_F(GradingTest, PointValuesOfZeroOrBelowNeverGiveNonFiniteFigures) {
     EXPECT_DOUBLE_EQ(90.0 / 90, student_average(0));
 }
 
-TEST_F(GradingTest, LinearCurveRoundsHalvesToEvenAndHoldsScoresWithin0And32767) {
-    one_assignment(100, {70, 88, excused});
-    lcurve(0, 5);
-    EXPECT_EQ((Scores{75, 93, excused}), scores(3));
-    one_assignment(100, {70, 71});
-    lcurve(0, 2.5);
-    EXPECT_EQ((Scores{72, 74}), scores(2));
-
-    one_assignment(100, {4, 1, 32000});
-    lcurve(0, -10);
-    EXPECT_EQ((Scores{0, 0, 31990}), scores(3));
+TEST_F(GradingTest, CurvesRoundHalvesToEvenHoldScoresWithin0And32767AndTheMeanNeverLowers) {
+    enum class Curve { linear, mean_score };
+    // Assignment 0 worth `points` and scored `before`, curved by `value`, is scored `after`.
+    const auto expect = [](const char* name, std::int16_t points, const Scores& before, Curve curve,
+                           double value, const Scores& after) {
+        SCOPED_TRACE(name);
+        one_assignment(points, {});
+        for (std::size_t s = 0; s < before.size(); ++s) {
+            add_student(static_cast<std::int16_t>(s), {before[s]});
+        }
+        curve == Curve::linear ? lcurve(0, value) : slcurve(0, value);
+        EXPECT_EQ(after, scores(static_cast<std::int16_t>(after.size())));
+    };
+    const std::int16_t x = excused;
+    expect("points added, excused kept", 100, {70, 88, x}, Curve::linear, 5, {75, 93, x});
+    expect("halves to even", 100, {70, 71}, Curve::linear, 2.5, {72, 74});
+    expect("never below 0", 100, {4, 1, 32000}, Curve::linear, -10, {0, 0, 31990});
     // 1 - 2.4 would round to the excused mark.
-    students[1].scores[0] = 1;
-    lcurve(0, -2.4);
-    EXPECT_EQ((Scores{0, 0, 31988}), scores(3));
-    lcurve(0, 1e300);
-    EXPECT_EQ((Scores{32767, 32767, 32767}), scores(3));
-}
-
-TEST_F(GradingTest, MeanScoreCurveReachesTheTargetButNeverLowers) {
-    one_assignment(100, {60, 70, 80});
-    slcurve(0, 75);
-    EXPECT_EQ((Scores{65, 75, 85}), scores(3));
-    slcurve(0, 50);
-    EXPECT_EQ((Scores{65, 75, 85}), scores(3));
-    one_assignment(50, {30, 40});
-    slcurve(0, 80);
-    EXPECT_EQ((Scores{35, 45}), scores(2));
+    expect("-1.4 is 0", 100, {0, 1, 31990}, Curve::linear, -2.4, {0, 0, 31988});
+    expect("never above 32767", 100, {0, 0, 31988}, Curve::linear, 1e300, {32767, 32767, 32767});
+    expect("the mean reaches the target", 100, {60, 70, 80}, Curve::mean_score, 75, {65, 75, 85});
+    expect("a lower target lowers nothing", 100, {65, 75, 85}, Curve::mean_score, 50, {65, 75, 85});
+    expect("below 100 points", 50, {30, 40}, Curve::mean_score, 80, {35, 45});
 
     // Slots without an ID number or without an assignment keep their scores.
     students[3].scores[0] = 40;

@@ -123,8 +123,6 @@ TEST_F(SeatingPlannerTest, LongNamesFromAPlanAreSavedWholeAndAClearedDeskTakesTe
     open_planner();
     click_in("Label4");
     EXPECT_EQ(QStringLiteral("Christabella a."), desk(0).text());
-    EXPECT_EQ(QStringLiteral("Maximiliana B."), desk(1).text());
-    EXPECT_EQ(QStringLiteral("Bartholomew S."), desk(2).text());
 
     // Emptied by a double-click there and back, or typed over, a desk takes 10 characters.
     double_click(1);
