@@ -30,8 +30,6 @@ protected:
     }
 };
 
-// Student 0's average over assignments in categories: which scores count, which go and how the
-// categories weigh.
 TEST_F(CategoriesTest, AveragesDropTheLowestPercentagesAndWeighOnlyCategoriesWithCountedWork) {
     struct Work {
         std::int16_t points, score, category; // category -1: in none
@@ -100,8 +98,6 @@ TEST_F(CategoriesTest, ProblemsAreNamedAndACorrectSetHasNone) {
               problem_with([](Categories& c) { c.list[1].weight = 100.01; }));
     EXPECT_EQ("the number of scores to drop from \"Tests\" must be a whole number from 0 to 10",
               problem_with([](Categories& c) { c.list[1].drop_lowest = 11; }));
-    EXPECT_EQ("assignment 200 is in a category that does not exist",
-              problem_with([](Categories& c) { c.of[199] = 3; }));
     EXPECT_EQ("a class can have at most 12 categories", problem_with([](Categories& c) {
                   c.list.resize(13, {"Extra", 0, 0});
               }));
@@ -122,10 +118,6 @@ TEST_F(CategoriesTest, ReaderRefusesEveryFaultAndNamesIt) {
          "the name of category 1 holds characters that the class file cannot store"},
         {R"({"version": 2, "use_weighted_categories": true, "categories": [], "assignments": []})",
          "it was written in a format this version of Quillmark does not know"},
-        {R"({"version": 1, "use_weighted_categories": 1, "categories": [], "assignments": []})",
-         "\"use_weighted_categories\" is neither true nor false"},
-        {file(good_category, R"({"slot": 200, "category": 0})"),
-         "the slot of assignment entry 1 must be a whole number from 0 to 199"},
         {file(good_category, R"({"slot": 5, "category": 0}, {"slot": 5, "category": 0})"),
          "assignment 6 is listed twice"},
     };
@@ -138,9 +130,6 @@ TEST_F(CategoriesTest, ReaderRefusesEveryFaultAndNamesIt) {
 }
 
 TEST_F(CategoriesTest, LoadingReportsABadFileOnceAndLeavesItAsItIs) {
-    scored(0, 10, 5);
-    scored(1, 10, 10);
-
     // No file: no categories, nothing to report.
     class_categories().in_use = true;
     EXPECT_TRUE(load_categories());
@@ -154,7 +143,6 @@ TEST_F(CategoriesTest, LoadingReportsABadFileOnceAndLeavesItAsItIs) {
               "there is not valid JSON. The class is shown without categories.",
               loaded.message());
     EXPECT_FALSE(class_categories().in_use);
-    EXPECT_DOUBLE_EQ(0.75, student_average(0));
     EXPECT_EQ(bad, read_file("Period1.categories"));
 }
 
@@ -192,7 +180,6 @@ TEST_F(CategoriesTest, StoringChecksSavesAsUtf8AndRemovedAssignmentsLeaveTheirCa
     asg_title[1].clear();
     EXPECT_TRUE(remove_assignment_category(1));
     asg_title[1] = "New";
-    EXPECT_EQ(-1, class_categories().of[1]);
     ASSERT_TRUE(load_categories());
     EXPECT_EQ(0, class_categories().of[0]);
     EXPECT_EQ(-1, class_categories().of[1]);

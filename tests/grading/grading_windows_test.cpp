@@ -73,18 +73,9 @@ TEST_F(GradingWindowsTest, ScaleRefusesOverlappingBandsAndStaysOpenThenOkStoresT
               grade_scale);
 }
 
-TEST_F(GradingWindowsTest, WizardRefusesTextThatIsNoNumberEmptiesItAndKeepsTheFocusThere) {
-    ASSERT_TRUE(open_wizard());
-    EXPECT_FALSE(window_->isVisible());
-    press("Option1(1)");
-    EXPECT_FALSE(box("Text1").isEnabled());
-    curve("Text2", QStringLiteral("12abc"), QStringLiteral("You must enter a numeric value."));
-    EXPECT_EQ(QString{}, box("Text2").text());
-    EXPECT_TRUE(box("Text2").hasFocus());
-}
-
 TEST_F(GradingWindowsTest, CurvesChangeTheScoresAndRepaintTheGridAndTheAssignmentPanel) {
     ASSERT_TRUE(open_wizard());
+    EXPECT_FALSE(window_->isVisible());
     press("Option1(0)");
     // Typing replaces the 0 the box holds.
     QTest::keyClicks(&box("Text1"), QStringLiteral("-2.5"));
@@ -97,6 +88,11 @@ TEST_F(GradingWindowsTest, CurvesChangeTheScoresAndRepaintTheGridAndTheAssignmen
 
     ASSERT_TRUE(open_wizard());
     press("Option1(1)");
+    EXPECT_FALSE(box("Text1").isEnabled());
+    // Text that is no number is refused, emptied and keeps the focus.
+    curve("Text2", QStringLiteral("12abc"), QStringLiteral("You must enter a numeric value."));
+    EXPECT_EQ(QString{}, box("Text2").text());
+    EXPECT_TRUE(box("Text2").hasFocus());
     curve("Text2", QStringLiteral("75"), QStringLiteral("Mean Score Curve applied successfully."));
     EXPECT_TRUE(handed_back());
     EXPECT_EQ((Quiz{65, 75, 85, excused}), quiz());

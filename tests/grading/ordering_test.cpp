@@ -16,7 +16,6 @@ void add_student(std::int16_t slot, const std::string& first, const std::string&
     students[slot] = {first, last, "id " + first + last, scores, "", "", ""};
 }
 
-// The given field of slots 0 to count - 1.
 std::vector<std::string> column(std::string student_rec::*field, std::int16_t count) {
     std::vector<std::string> texts;
     for (std::int16_t s = 0; s < count; ++s) {
@@ -46,7 +45,6 @@ TEST_F(OrderingTest, ByAverageRanksByPercentageAndEqualAveragesChangePlaces) {
     add_student(1, "Q", "", {50, excused});
     add_student(2, "R", "", {90, excused});
     sort_by_average();
-    // Equal averages change places.
     EXPECT_EQ((std::vector<std::string>{"R", "Q", "P"}), column(&student_rec::first_name, 3));
 }
 

@@ -60,9 +60,8 @@ TEST_F(SeatingTest, OnlyAFlagOfExactlyOneIsPresentAndMissingRecordsArePresentAnd
     EXPECT_FALSE(desks[0].present);
     EXPECT_EQ("", desks[0].text);
     EXPECT_EQ("O'Neil, \"Jo\" ", desks[1].text);
-    for (std::size_t i = 2; i < desks.size(); ++i) {
-        EXPECT_TRUE(desks[i].present && desks[i].text.empty()) << i;
-    }
+    EXPECT_TRUE(std::all_of(desks.begin() + 2, desks.end(),
+                            [](const Desk& d) { return d.present && d.text.empty(); }));
 }
 
 TEST_F(SeatingTest, RandomPlanShufflesWholeRecordsAndClearsFromWhereItStopped) {
