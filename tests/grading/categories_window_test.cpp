@@ -1,54 +1,36 @@
 #include "classdata/class_data.h"
-#include "classdata/class_file.h"
-#include "classdata/program_folder.h"
-#include "classmanager/class_manager.h"
-#include "gradebook/assignment_editor.h"
-#include "gradebook/grid_fixture.h"
 #include "grading/categories.h"
 #include "grading/categories_file.h"
-#include "ui/image_button.h"
+#include "grading/window_fixture.h"
 
-#include <array>
 #include <filesystem>
-#include <optional>
 #include <sstream>
 #include <string>
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
 #include <QTableWidget>
 
 namespace quillmark::testing {
 namespace {
 
-const QString not_counted = QStringLiteral("Not counted");
-
 // A gradebook over Quiz 1 and Quiz 2 (10 points each) and a test of 100 in slot 3, with
 // Quizzes 40 % dropping 1 and Tests 60 % set but switched off. Ada scored 10, 4 and 70; Ben 6,
 // 8 and 90.
-class CategoriesWindowTest : public GridTest {
+class CategoriesWindowTest : public WindowTest {
 protected:
     void SetUp() override {
-        GridTest::SetUp();
+        WindowTest::SetUp();
         add_assignment(0, "Quiz 1", 10);
         add_assignment(1, "Quiz 2", 10);
         add_assignment(3, "Test", 100);
         add_student(0, "Ada", "Lovelace", "S1");
         add_student(1, "Ben", "Okafor", "S2");
-        students[0].scores[0] = 10;
-        students[0].scores[1] = 4;
-        students[0].scores[3] = 70;
-        students[1].scores[0] = 6;
-        students[1].scores[1] = 8;
-        students[1].scores[3] = 90;
+        students[0].scores = {10, 4, 0, 70};
+        students[1].scores = {6, 8, 0, 90};
         Categories& categories = class_categories();
         categories.list = {{"Quizzes", 40, 1}, {"Tests", 60, 0}};
         categories.of[0] = 0;
@@ -59,99 +41,13 @@ protected:
 
     bool open_categories() {
         trigger("categories");
-        window = shown_window("CategoriesWindow");
-        return window != nullptr;
+        return opened("CategoriesWindow");
     }
-    template <class Control> Control& in_window(const QString& name) const {
-        auto* found = window->findChild<Control*>(name);
-        if (found == nullptr) {
-            throw std::runtime_error{"no control " + name.toStdString()};
-        }
-        return *found;
-    }
-    QTableWidget& categories_table() const { return in_window<QTableWidget>("Grid1"); }
-    void set_cell(int row, int column, const QString& text) const {
-        categories_table().item(row, column)->setText(text);
-    }
-    QString cell(int row, int column) const { return categories_table().item(row, column)->text(); }
     QComboBox& list(int slot) const {
         return in_window<QComboBox>(QStringLiteral("Combo1(%1)").arg(slot));
     }
-    QStringList choices(int slot) const {
-        QStringList items;
-        for (int i = 0; i < list(slot).count(); ++i) {
-            items << list(slot).itemText(i);
-        }
-        return items;
-    }
-    QString note() const { return in_window<QLabel>("Label1").text(); }
-    void press(const char* button) const {
-        QTest::mouseClick(&in_window<QAbstractButton>(QLatin1String{button}), Qt::LeftButton);
-    }
-    // OK refused with this message, the window still open.
-    void refused(const QString& message) {
-        dialogs.expect_message(message, ui::Answer::ok, ui::Icon::exclamation);
-        press("Command1");
-        dialogs.verify();
-        EXPECT_TRUE(window->isVisible()) << message.toStdString();
-    }
-    bool handed_back() const {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return window.isNull() && window_->isVisible();
-    }
-    bool categories_file_exists() const {
-        return std::filesystem::exists(folder() / "Algebra.categories");
-    }
-
-    QPointer<QWidget> window;
+    QCheckBox& switch_box() const { return in_window<QCheckBox>("Check1"); }
 };
-
-TEST_F(CategoriesWindowTest, OpensFilledFromTheClassAndCancelOrTheTitleBarChangeNothing) {
-    const QList<QAction*> setup = control<QMenu>(QStringLiteral("setup")).actions();
-    EXPECT_EQ(QStringLiteral("Categories and Weights..."), setup.back()->text());
-
-    ASSERT_TRUE(open_categories());
-    EXPECT_FALSE(window_->isVisible());
-    EXPECT_FALSE(in_window<QCheckBox>("Check1").isChecked());
-    EXPECT_EQ((QStringList{"Quizzes", "40", "1", "Tests", "60", "0", "", ""}),
-              (QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(1, 0), cell(1, 1), cell(1, 2),
-                           cell(2, 0), cell(11, 2)}));
-    const auto& assignments = in_window<QTableWidget>("Grid2");
-    ASSERT_EQ(3, assignments.rowCount());
-    EXPECT_EQ(QStringLiteral("4. Test"), assignments.item(2, 0)->text());
-    EXPECT_EQ((QStringList{not_counted, "Quizzes", "Tests"}), choices(3));
-    EXPECT_EQ(QStringLiteral("Quizzes"), list(1).currentText());
-    EXPECT_EQ(QStringLiteral("Tests"), list(3).currentText());
-    EXPECT_EQ(QString{}, note());
-
-    // Edits show at once: a renamed category in every list, a category without a name in none,
-    // and a note while the weights miss 100.
-    set_cell(0, 0, QStringLiteral("Labs"));
-    EXPECT_EQ(QStringLiteral("Labs"), list(0).currentText());
-    set_cell(1, 1, QStringLiteral("50"));
-    EXPECT_EQ(QStringLiteral("The weights add up to 90, not 100. Each category counts its weight "
-                             "out of 90: a weight of 10 counts 10/90 of the average."),
-              note());
-    set_cell(1, 0, QString{});
-    EXPECT_EQ(not_counted, list(3).currentText());
-    EXPECT_EQ((QStringList{not_counted, "Labs"}), choices(3));
-    in_window<QCheckBox>("Check1").click();
-
-    press("Command2");
-    EXPECT_TRUE(handed_back());
-    EXPECT_FALSE(class_categories().in_use);
-    EXPECT_EQ("Quizzes", class_categories().list[0].name);
-    EXPECT_EQ(1, class_categories().of[3]);
-    EXPECT_FALSE(categories_file_exists());
-
-    ASSERT_TRUE(open_categories());
-    EXPECT_EQ(QStringLiteral("Quizzes"), cell(0, 0));
-    in_window<QCheckBox>("Check1").click();
-    window->close();
-    EXPECT_TRUE(handed_back());
-    EXPECT_FALSE(class_categories().in_use);
-    EXPECT_FALSE(categories_file_exists());
-}
 
 TEST_F(CategoriesWindowTest, CaptionsFitAndEveryControlReadsWithANameAndValue) {
     class_categories().list[1].name = std::string(30, 'W');
@@ -188,57 +84,34 @@ TEST_F(CategoriesWindowTest, CaptionsFitAndEveryControlReadsWithANameAndValue) {
               (QStringList{cell->text(QAccessible::Name), cell->text(QAccessible::Description)}));
 }
 
-TEST_F(CategoriesWindowTest, RefusesBadEntriesThenOkStoresSavesAndThePanelsFollow) {
+TEST_F(CategoriesWindowTest, RefusesABadEntryThenOkStoresSavesAndThePanelsFollow) {
     QTest::mouseClick(&score_box(0), Qt::LeftButton); // Ada in the student panel
-    EXPECT_EQ(QStringLiteral("Average: 70%"), caption(QStringLiteral("Label4")));
-    EXPECT_EQ(QStringLiteral("Average: 78.33%"), caption(QStringLiteral("Label7")));
-
+    const auto averages = [this] {
+        return QStringList{caption(QStringLiteral("Label4")), caption(QStringLiteral("Label7"))};
+    };
     ASSERT_TRUE(open_categories());
-    set_cell(2, 1, QStringLiteral("20"));
-    refused(QStringLiteral("Please give the category in row 3 a name."));
-    set_cell(2, 0, QStringLiteral("tests"));
-    refused(QStringLiteral("Two categories are named \"tests\"."));
-    set_cell(2, 0, QStringLiteral("Homework"));
-    set_cell(2, 1, QStringLiteral("twenty"));
-    refused(QStringLiteral("The weight of \"Homework\" must be a number from 0 to 100."));
-    set_cell(2, 1, QStringLiteral("100.5"));
-    refused(QStringLiteral("The weight of \"Homework\" must be a number from 0 to 100."));
-    set_cell(2, 1, QString{});
-    refused(QStringLiteral("The weight of \"Homework\" must be a number from 0 to 100."));
-    set_cell(2, 1, QStringLiteral("0"));
-    set_cell(2, 2, QStringLiteral("1.5"));
-    refused(QStringLiteral("The number of scores to drop from \"Homework\" must be a whole number "
-                           "from 0 to 10."));
-    set_cell(2, 2, QStringLiteral("11"));
-    refused(QStringLiteral("The number of scores to drop from \"Homework\" must be a whole number "
-                           "from 0 to 10."));
-    set_cell(2, 0, QString(31, QLatin1Char{'H'}));
-    refused(QStringLiteral("The name \"%1\" is longer than 30 characters.")
-                .arg(QString(31, QLatin1Char{'H'})));
-    set_cell(2, 0, QStringLiteral("\u0141\u00F3d\u017A"));
-    refused(QStringLiteral("The class file cannot store the characters \"\u0141\u017A\". Please "
-                           "type them without accents or other marks."));
-    EXPECT_FALSE(class_categories().in_use);
-    EXPECT_EQ(2u, class_categories().list.size());
-    EXPECT_FALSE(categories_file_exists());
+    EXPECT_FALSE(window_->isVisible());
 
-    // Homework emptied again; switched on, Quiz 2 moved to Tests.
-    for (int column = 0; column < 3; ++column) {
-        set_cell(2, column, QString{});
-    }
-    in_window<QCheckBox>("Check1").click();
+    // The core's refusal, and the window stays open.
+    auto& table = in_window<QTableWidget>("Grid1");
+    table.item(2, 0)->setText(QStringLiteral("\u0141\u00F3d\u017A"));
+    dialogs.expect_message(QStringLiteral("The class file cannot store the characters "
+                                          "\"\u0141\u017A\". Please type them without accents or "
+                                          "other marks."),
+                           ui::Answer::ok, ui::Icon::exclamation);
+    press("Command1");
+    dialogs.verify();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(folder() / "Algebra.categories"));
+
+    table.item(2, 0)->setText(QString{});
+    switch_box().click();
     list(1).setCurrentIndex(list(1).findText(QStringLiteral("Tests")));
     press("Command1");
     EXPECT_TRUE(handed_back());
-    EXPECT_TRUE(class_categories().in_use);
-    EXPECT_EQ(2u, class_categories().list.size());
-    EXPECT_EQ(1, class_categories().of[1]);
-    EXPECT_TRUE(categories_file_exists());
-
-    // Ada: quizzes 10/10 alone (no drop with one quiz), tests (4 + 70) / 110:
-    // .4 * 1 + .6 * 74/110 = 80.36 %. Ben: .4 * .6 + .6 * 98/110 = 77.45 %; class 78.909 %, cut.
-    EXPECT_EQ(QStringLiteral("Average: 80.36%"), caption(QStringLiteral("Label4")));
-    EXPECT_EQ(QStringLiteral("Average: 78.90%"), caption(QStringLiteral("Label7")));
+    // Quiz 2 in Tests, weighted. Ada: .4 * 10/10 + .6 * 74/110 = 80.36 %; Ben 77.45 %, the
+    // class 78.909 %, cut.
+    EXPECT_EQ((QStringList{"Average: 80.36%", "Average: 78.90%"}), averages());
 
     // OK was one step: undo puts back the switched-off categories, in their file too, and the
     // figures; redo brings the weighted ones again.
@@ -247,72 +120,28 @@ TEST_F(CategoriesWindowTest, RefusesBadEntriesThenOkStoresSavesAndThePanelsFollo
               control<QAction>(QStringLiteral("undo")).text());
     trigger("undo");
     EXPECT_FALSE(class_categories().in_use);
-    EXPECT_EQ(0, class_categories().of[1]);
-    std::istringstream on_disk{read_file("Algebra.categories")};
-    std::string problem;
-    const std::optional<Categories> read_back = read_categories(on_disk, problem);
-    ASSERT_TRUE(read_back) << problem;
-    EXPECT_TRUE(*read_back == class_categories());
-    EXPECT_EQ(QStringLiteral("Average: 70%"), caption(QStringLiteral("Label4")));
-    EXPECT_EQ(QStringLiteral("Average: 78.33%"), caption(QStringLiteral("Label7")));
+    std::ostringstream undone;
+    write_categories(undone, class_categories());
+    EXPECT_EQ(undone.str(), read_file("Algebra.categories"));
+    EXPECT_EQ((QStringList{"Average: 70%", "Average: 78.33%"}), averages());
     trigger("redo");
     EXPECT_EQ(stored, read_file("Algebra.categories"));
-    EXPECT_EQ(QStringLiteral("Average: 80.36%"), caption(QStringLiteral("Label4")));
-}
-
-TEST_F(CategoriesWindowTest, ARemovedAssignmentLeavesItsCategoryOnDiskToo) {
-    ASSERT_TRUE(set_class_categories(class_categories()));
-    window_->hide();
-    edit_slot = 1;
-    QPointer<Form3> editor = new Form3{*window_};
-    editor->load();
-    editor->findChild<QLineEdit*>(QStringLiteral("Text1"))->clear();
-    QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    EXPECT_EQ(-1, class_categories().of[1]);
-
-    asg_title[1] = "Quiz 3";
-    ASSERT_TRUE(load_categories());
-    EXPECT_EQ((std::array<std::int16_t, 4>{0, -1, -1, 1}),
-              (std::array<std::int16_t, 4>{class_categories().of[0], class_categories().of[1],
-                                           class_categories().of[2], class_categories().of[3]}));
-}
-
-TEST_F(CategoriesWindowTest, AnUnreadableFileIsReportedOnceWhenTheClassOpensAndKept) {
-    window_->close();
-    ASSERT_TRUE(save_class(in_program_folder("Algebra.cls")));
-    const std::string broken = R"({"version": 1, "use_weighted_categories": "yes"})";
-    write_file("Algebra.categories", broken);
-    clear_class();
-
-    QPointer<Form4> manager = &show_class_manager();
-    manager->findChild<QListWidget*>(QStringLiteral("File1"))->setCurrentRow(0);
-    dialogs.expect_message(
-        QStringLiteral("The categories of \"Algebra.cls\" could not be read: "
-                       "\"use_weighted_categories\" is neither true nor false. The class is "
-                       "shown without categories."),
-        ui::Answer::ok, ui::Icon::exclamation);
-    QTest::mouseClick(manager->findChild<ui::ImageButton*>(QStringLiteral("Image5")),
-                      Qt::LeftButton);
-    dialogs.verify();
-    auto* gradebook = static_cast<Form1*>(shown_window("Form1"));
-    ASSERT_NE(nullptr, gradebook);
-    EXPECT_FALSE(class_categories().in_use);
-    EXPECT_EQ(broken, read_file("Algebra.categories"));
-
-    // Closing saves the class, and leaves the categories file alone.
-    gradebook->close();
-    EXPECT_EQ(broken, read_file("Algebra.categories"));
+    EXPECT_EQ((QStringList{"Average: 80.36%", "Average: 78.90%"}), averages());
 }
 
 TEST_F(CategoriesWindowTest, AnotherCopysCategoriesAreTakenQuietlyOrReplacedOnlyWhenAsked) {
     // Categories that another copy saves are the class's at the next tick, as one step.
-    std::ostringstream theirs_file;
     Categories theirs;
     theirs.in_use = true;
     theirs.list = {{"Homework", 100, 0}};
     theirs.of[0] = 0;
-    write_categories(theirs_file, theirs);
-    write_file("Algebra.categories", theirs_file.str());
+    const auto save_theirs = [&] {
+        std::ostringstream bytes;
+        write_categories(bytes, theirs);
+        write_file("Algebra.categories", bytes.str());
+        return bytes.str();
+    };
+    save_theirs();
     window_->autosave();
     EXPECT_EQ(theirs.list, class_categories().list);
     EXPECT_EQ(QStringLiteral("Undo Changes from Another Copy"),
@@ -321,11 +150,9 @@ TEST_F(CategoriesWindowTest, AnotherCopysCategoriesAreTakenQuietlyOrReplacedOnly
     // Changed here and there: OK asks; Yes writes this copy's, No takes the other copy's.
     for (const ui::Answer answer : {ui::Answer::yes, ui::Answer::no}) {
         ASSERT_TRUE(open_categories());
-        in_window<QCheckBox>("Check1").setChecked(false);
+        switch_box().setChecked(false);
         theirs.list[0].weight = answer == ui::Answer::yes ? 50 : 70;
-        std::ostringstream changed;
-        write_categories(changed, theirs);
-        write_file("Algebra.categories", changed.str());
+        const std::string changed = save_theirs();
         dialogs.expect_message(
             QStringLiteral("The categories were changed in another copy of this class since "
                            "this copy read them. Replace them with this copy's categories?\n\nNo "
@@ -335,7 +162,7 @@ TEST_F(CategoriesWindowTest, AnotherCopysCategoriesAreTakenQuietlyOrReplacedOnly
         dialogs.verify();
         EXPECT_TRUE(handed_back());
         EXPECT_EQ(answer == ui::Answer::no, class_categories().in_use);
-        EXPECT_EQ(answer == ui::Answer::no, read_file("Algebra.categories") == changed.str());
+        EXPECT_EQ(answer == ui::Answer::no, read_file("Algebra.categories") == changed);
     }
 }
 

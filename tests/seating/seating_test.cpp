@@ -60,29 +60,11 @@ TEST_F(SeatingTest, OnlyAFlagOfExactlyOneIsPresentAndMissingRecordsArePresentAnd
     EXPECT_FALSE(desks[0].present);
     EXPECT_EQ("", desks[0].text);
     EXPECT_EQ("O'Neil, \"Jo\" ", desks[1].text);
-    for (std::size_t i = 2; i < desks.size(); ++i) {
-        EXPECT_TRUE(desks[i].present && desks[i].text.empty()) << i;
-    }
+    EXPECT_TRUE(std::all_of(desks.begin() + 2, desks.end(),
+                            [](const Desk& d) { return d.present && d.text.empty(); }));
 }
 
 TEST_F(SeatingTest, RandomPlanShufflesWholeRecordsAndClearsFromWhereItStopped) {
-    // A class whose last slot is below 3 is never shuffled.
-    add_students(3);
-    for (int round = 0; round < 20; ++round) {
-        shuffle_students();
-    }
-    EXPECT_EQ((std::vector<std::string>{"0F0l00", "1F1l11", "2F2l22"}), records(3));
-    // From a last slot of 3 on, the class is.
-    add_students(4);
-    const std::vector<std::string> four = records(4);
-    bool moved = false;
-    for (int round = 0; round < 20 && !moved; ++round) {
-        shuffle_students();
-        moved = records(4) != four;
-    }
-    EXPECT_TRUE(moved);
-    EXPECT_TRUE(std::ranges::is_permutation(four, records(4)));
-
     add_students(30);
     random_generator().seed(7);
     desks[0] = {"kept", false};
@@ -118,14 +100,6 @@ TEST_F(SeatingTest, AlphabeticalPlanSeatsEverySlotUpToTheLastUncut) {
     EXPECT_EQ((std::vector<std::string>{" .", "Ann l.", "Dan M.", "Bartholomew Z.", ""}),
               (std::vector<std::string>{desks[0].text, desks[1].text, desks[2].text, desks[3].text,
                                         desks[70].text}));
-
-    // More students than present desks: every present desk is filled and nothing cleared.
-    add_students(80);
-    desks[71] = {"absent", false};
-    seatauto(desks, SeatingPlan::alphabetical);
-    EXPECT_EQ("F10 l.", desks[2].text);
-    EXPECT_EQ("absent", desks[71].text);
-    EXPECT_EQ("F72 l.", desks[70].text);
 }
 
 } // namespace
