@@ -10,6 +10,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quillmark {
@@ -18,18 +19,13 @@ namespace {
 // Where the class data differs from a snapshot, or "" where it does not.
 std::string first_difference(const ClassSnapshot& expected) {
     const ClassSnapshot now = capture_class();
+    const auto fields = [](const student_rec& r) {
+        return std::tie(r.first_name, r.last_name, r.id_number, r.telephone, r.address, r.notes,
+                        r.scores);
+    };
     for (std::size_t s = 0; s < now.students.size(); ++s) {
-        const student_rec& a = expected.students[s];
-        const student_rec& b = now.students[s];
-        if (a.first_name != b.first_name || a.last_name != b.last_name ||
-            a.id_number != b.id_number || a.telephone != b.telephone || a.address != b.address ||
-            a.notes != b.notes) {
-            return "student " + std::to_string(s) + " texts";
-        }
-        for (std::size_t k = 0; k < a.scores.size(); ++k) {
-            if (a.scores[k] != b.scores[k]) {
-                return "student " + std::to_string(s) + " score " + std::to_string(k);
-            }
+        if (fields(expected.students[s]) != fields(now.students[s])) {
+            return "student " + std::to_string(s);
         }
     }
     if (expected.asg_title != now.asg_title || expected.asg_points != now.asg_points ||

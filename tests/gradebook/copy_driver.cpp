@@ -6,7 +6,6 @@
 //   save                        one autosave tick                        -> "ok"
 //     a conflict window meanwhile is announced as "conflict ROWS: WHERE|MINE|THEIRS" and
 //     answered with the next input line: "mine" or "theirs" (all rows), then OK.
-//   close                       closes the gradebook, which saves        -> "ok"
 #include "app/navigator.h"
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
@@ -129,8 +128,6 @@ int main(int argc, char* argv[]) {
                 QApplication::exit(0);
             });
             QApplication::exec();
-        } else if (command == "close") {
-            gradebook->close();
         }
         reply("ok");
     }

@@ -20,10 +20,7 @@ public:
         EXPECT_TRUE(process_.waitForStarted());
         EXPECT_EQ(say("open " + folder.string() + " " + class_file), "ok");
     }
-    ~Copy() {
-        process_.kill();
-        process_.waitForFinished();
-    }
+    ~Copy() { kill(); }
 
     // Sends one command line and returns the first line of the answer.
     std::string say(const std::string& line) {
@@ -71,6 +68,15 @@ protected:
         return std::to_string(students[0].scores[0]) + " " + std::to_string(students[1].scores[0]) +
                " " + std::to_string(students[2].scores[0]);
     }
+
+    // One copy saves Lee's score; the other, changed otherwise, meets the conflict at its save.
+    static void conflict(Copy& school, Copy& home, const std::string& at_school,
+                         const std::string& at_home) {
+        school.say("score 0 0 " + at_school);
+        school.say("save");
+        home.say("score 0 0 " + at_home);
+        ASSERT_EQ(home.say("save"), "conflict 1: Lee, Ann: Quiz 1|" + at_home + "|" + at_school);
+    }
 };
 
 TEST_F(TwoCopies, ChangesToDifferentStudentsEndUpInTheFileFromBothCopies) {
@@ -94,11 +100,7 @@ TEST_F(TwoCopies, ScoresChangedDifferentlyAreTheTeachersChoice) {
         write_file("Algebra.cls", first);
         Copy school{folder(), "Algebra.cls"};
         Copy home{folder(), "Algebra.cls"};
-        school.say("score 0 0 18");
-        school.say("save");
-        home.say("score 0 0 12");
-
-        EXPECT_EQ(home.say("save"), "conflict 1: Lee, Ann: Quiz 1|12|18");
+        conflict(school, home, "18", "12");
         EXPECT_EQ(home.say(choice), "ok");
         EXPECT_EQ(quiz_scores("Algebra.cls"), written) << choice;
         EXPECT_FALSE(std::filesystem::exists(folder() / "Algebra (this copy's work).cls"));
@@ -110,12 +112,8 @@ TEST_F(TwoCopies, ACopyEndedWhileAConflictWaitsLosesNoWork) {
     for (const auto& [at_school, at_home] : {std::pair{"18", "12"}, {"17", "13"}}) {
         Copy school{folder(), "Algebra.cls"};
         Copy home{folder(), "Algebra.cls"};
-        school.say(std::string{"score 0 0 "} + at_school);
-        school.say("save");
-        home.say(std::string{"score 0 0 "} + at_home);
         home.say("score 2 0 15");
-        ASSERT_EQ(home.say("save"),
-                  std::string{"conflict 1: Lee, Ann: Quiz 1|"} + at_home + "|" + at_school);
+        conflict(school, home, at_school, at_home);
         home.kill();
     }
 
