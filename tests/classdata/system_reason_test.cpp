@@ -6,7 +6,9 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <locale.h>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 // glibc keeps the list that LOCPATH gives newlocale for the rest of the run, which
 // LeakSanitizer would report. Its frame reads "__argz_add_sep" or "argz_add_sep" depending on
@@ -18,40 +20,23 @@ extern "C" const char* __lsan_default_suppressions() {
 namespace quillmark {
 namespace {
 
-// The locale a French teacher's desktop runs in, for this thread only.
-class FrenchLocale {
-public:
-    FrenchLocale() {
-        ::setenv("LOCPATH", TEST_LOCALE_FOLDER, 1);
-        locale_ = ::newlocale(LC_ALL_MASK, "fr_FR.UTF-8", nullptr);
-        ::unsetenv("LOCPATH");
-        if (locale_ != nullptr) {
-            ::uselocale(locale_);
-        }
-    }
-    ~FrenchLocale() {
-        if (locale_ != nullptr) {
-            ::uselocale(LC_GLOBAL_LOCALE);
-            ::freelocale(locale_);
-        }
-    }
-    FrenchLocale(const FrenchLocale&) = delete;
-    FrenchLocale& operator=(const FrenchLocale&) = delete;
-
-    explicit operator bool() const { return locale_ != nullptr; }
-
-private:
-    locale_t locale_;
-};
-
 TEST(SystemReason, ComesInTheUsersLanguageInTheCodePageMessagesHold) {
     EXPECT_EQ("Read-only file system", system_reason(EROFS));
     EXPECT_EQ("No such file or directory",
               system_reason(std::make_error_code(std::errc::no_such_file_or_directory)));
 
-    // The install step brings the locale sources and the French texts (locales, libc-l10n).
-    const FrenchLocale french;
+    // The locale a French teacher's desktop runs in, for this thread only. The install step
+    // brings the locale sources and the French texts (locales, libc-l10n).
+    ::setenv("LOCPATH", TEST_LOCALE_FOLDER, 1);
+    const auto restore = [](locale_t french) {
+        ::uselocale(LC_GLOBAL_LOCALE);
+        ::freelocale(french);
+    };
+    const std::unique_ptr<std::remove_pointer_t<locale_t>, decltype(restore)> french{
+        ::newlocale(LC_ALL_MASK, "fr_FR.UTF-8", nullptr), restore};
+    ::unsetenv("LOCPATH");
     ASSERT_TRUE(french) << "no French locale in " TEST_LOCALE_FOLDER;
+    ::uselocale(french.get());
     ASSERT_NE("Read-only file system", std::string{std::strerror(EROFS)})
         << "no French system texts";
     EXPECT_EQ("Syst\xE8me de fichiers accessible en lecture seulement", system_reason(EROFS));
