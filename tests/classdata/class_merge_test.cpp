@@ -84,17 +84,12 @@ void standard_class() {
     clear_class();
     apply("instructor=T. Sample;title 0=Quiz 1;points 0=10;title 1=Quiz 2;points 1=20;"
           "title 2=Test;points 2=50;student 0=101/Lee/Ann;student 1=102/Kim/Bo;"
-          "student 2=103/Diaz/Cy");
-    for (int s = 0; s < 3; ++s) {
-        for (int a = 0; a < 3; ++a) {
-            students[s].scores[a] = static_cast<std::int16_t>(s * 3 + a + 1);
-        }
-    }
+          "student 2=103/Diaz/Cy;s 0.0=1;s 0.1=2;s 0.2=3;s 1.0=4;s 1.1=5;s 1.2=6;s 2.0=7;"
+          "s 2.1=8;s 2.2=9");
 }
 
-// Each copy is the standard class with `base` applied, then its own edits; the expected merge
-// is the base with `merged` applied, or with `theirs_taken` when every conflict is answered
-// with theirs. Conflicts read "where | mine | theirs", ';' between.
+// Each copy is the standard class, `base` and its own edits; the merge is the base and `merged`,
+// or `theirs_taken` when every conflict "where | mine | theirs" (';' between) takes theirs.
 struct Case {
     const char* name;
     std::string ours;

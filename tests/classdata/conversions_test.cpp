@@ -43,9 +43,6 @@ TEST(TextEncodingTest, UnstorableCharactersAreNamedOnceInTheOrderTyped) {
 }
 
 TEST(SystemReason, ComesInTheUsersLanguageInTheCodePageMessagesHold) {
-    EXPECT_EQ("No such file or directory",
-              system_reason(std::make_error_code(std::errc::no_such_file_or_directory)));
-
     // The locale a French teacher's desktop runs in, for this thread only.
     ::setenv("LOCPATH", TEST_LOCALE_FOLDER, 1);
     const auto restore = [](locale_t french) {

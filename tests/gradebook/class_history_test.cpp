@@ -15,7 +15,6 @@
 namespace quillmark {
 namespace {
 
-// Whether the class data is as the snapshot holds it.
 bool holds(const ClassSnapshot& expected) {
     const ClassSnapshot now = capture_class();
     const auto fields = [](const student_rec& r) {
@@ -33,9 +32,7 @@ protected:
     void SetUp() override {
         ClassFixture::SetUp();
         clear_class();
-        instructor = "T. Lee";
         asg_title[0] = "Quiz 3";
-        asg_points[0] = 20;
         asg_title[1] = "Essay 1";
         students[0] = {"Ann", "Lee", "1", {18, excused}, "", "", ""};
         students[1] = {"Bo", "Adams", "2", {12, 95}, "", "", ""};

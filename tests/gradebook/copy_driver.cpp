@@ -1,9 +1,7 @@
-// One copy of Quillmark on a class, for the tests of two copies on one folder: the real
-// gradebook window, driven by lines on standard input, each answered on standard output:
-//   open FOLDER CLASS_FILE -> "ok"; score STUDENT ASSIGNMENT N -> "ok"; get STUDENT ASSIGNMENT
-//   -> the score in memory; save (one autosave tick) -> "ok", a conflict window meanwhile
-//   announced as "conflict ROWS: WHERE|MINE|THEIRS" and answered by the next input line:
-//   "mine" or "theirs" (all rows), then OK.
+// One copy of Quillmark for the tests of two copies of a class, driven by lines on standard input:
+// "open FOLDER CLASS_FILE", "score STUDENT ASSIGNMENT N", "get STUDENT ASSIGNMENT" (the score)
+// and "save" (an autosave tick; a conflict window meanwhile is written out and answered with
+// the next line, "mine" or "theirs"), each answered on standard output.
 #include "app/navigator.h"
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"

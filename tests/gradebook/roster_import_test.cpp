@@ -70,7 +70,6 @@ protected:
     }
 };
 
-// The same two students, however the list is written.
 TEST_F(RosterImportTest, EveryHeaderStyleSeparatorAndEncoding) {
     const Names two{"Ng/Zo\xEB/2001", "O'Hara, Jr./Kim/2002"};
     const std::vector<std::string> lists{
@@ -82,8 +81,7 @@ TEST_F(RosterImportTest, EveryHeaderStyleSeparatorAndEncoding) {
         // Windows-1252 with semicolons and lone CRs, blank lines and a row of empty cells between.
         "Surname;Given Name;ID Number\rNg;Zo\xEB;2001\r\r;;\r"
         "O'Hara, Jr.;Kim;2002\r",
-        // UTF-8 without a mark, tabs, no line end after the last row; the accent as a Mac
-        // writes it, after its letter.
+        // UTF-8 without a mark, tabs, no end after the last row; an accent after its letter.
         "Family Name\tGiven Name\tID\nNg\tZoe\xCC\x88\t2001\n"
         "O'Hara, Jr.\tKim\t2002",
         // Excel's "Unicode Text": UTF-16 with tabs, little and big endian.
@@ -92,9 +90,8 @@ TEST_F(RosterImportTest, EveryHeaderStyleSeparatorAndEncoding) {
         // Title lines above the header, underscores for blanks.
         "Period 3\n\nPrinted 2024-09-02;;\nStudent_Number;Last_Name;First_Name\n"
         "2001;Ng;Zo\xC3\xAB\n2002;O'Hara, Jr.;Kim\n",
-        // "Last, First" or "First Last" in one column; the school's number wins over the
-        // system's own "ID", which stands in where the school's is empty; Canvas's rows of
-        // points and posting are no students.
+        // "Last, First" or "First Last" in one column; the school's number before the system's
+        // "ID"; Canvas's rows of points and posting are no students.
         "Student Name,ID,Student Number\n\"Ng, Zo\xC3\xAB\",17,2001\nManual Posting,,\n"
         "    Points Possible,,\n\"O'Hara, Jr., Kim\",2002,\n",
     };
@@ -140,8 +137,7 @@ TEST_F(RosterImportTest, ProblemRowsAreSkippedOrMendedAndSaidSo) {
     EXPECT_EQ(notes, question.details);
     EXPECT_TRUE(question.asks);
 
-    // Nothing changes until the plan is applied, and then the gap between the class's students
-    // is filled first.
+    // Nothing changes until the plan is applied, which fills the gap between students first.
     EXPECT_EQ((Names{"Sample/Ann/1001", "Lee/Bo/1002"}), class_names());
     apply_roster_import(result);
     EXPECT_EQ(
@@ -151,8 +147,7 @@ TEST_F(RosterImportTest, ProblemRowsAreSkippedOrMendedAndSaidSo) {
     EXPECT_EQ(0, students[3].scores[0]);
 }
 
-// What the question says besides the problems: one student or more, names split, or nothing
-// to add (and then it asks nothing).
+// Besides the problems: one student or more, names split, or nothing to add (and no question).
 TEST_F(RosterImportTest, TheQuestionSaysWhatItAddsOrThatThereIsNothing) {
     const std::vector<std::pair<std::string, std::string>> questions{
         {"Name,ID\nAnn Lee,3001\nPark,3002\nBo van Dyk,3003\n",
@@ -213,10 +208,6 @@ TEST_F(RosterImportTest, FilesThatAreNoClassListAreRefusedAndChangeNothing) {
         EXPECT_EQ(Names{"untouched"}, result.notes);
     }
 
-    RosterPlan result;
-    write_file("big.csv", "Last Name,ID\n" + std::string(largest_class_list, ' '));
-    EXPECT_EQ("Could not import students from \"big.csv\": the file is larger than 10 MB.",
-              plan_roster_import(folder() / "big.csv", result).message());
     EXPECT_EQ(before, saved());
 }
 
