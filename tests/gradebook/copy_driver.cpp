@@ -1,12 +1,7 @@
-// One copy of Quillmark on a class, for the tests of two copies on one folder: the real
-// gradebook window, driven by lines on standard input, answering on standard output.
-//   open FOLDER CLASS_FILE      opens the class in the gradebook        -> "ok"
-//   score STUDENT ASSIGNMENT N  stores a score                           -> "ok"
-//   get STUDENT ASSIGNMENT      the score in memory                      -> the number
-//   save                        one autosave tick                        -> "ok"
-//     a conflict window meanwhile is announced as "conflict ROWS: WHERE|MINE|THEIRS" and
-//     answered with the next input line: "mine" or "theirs" (all rows), then OK.
-//   close                       closes the gradebook, which saves        -> "ok"
+// One copy of Quillmark for the tests of two copies of a class, driven by lines on standard input:
+// "open FOLDER CLASS_FILE", "score STUDENT ASSIGNMENT N", "get STUDENT ASSIGNMENT" (the score)
+// and "save" (an autosave tick; a conflict window meanwhile is written out and answered with
+// the next line, "mine" or "theirs"), each answered on standard output.
 #include "app/navigator.h"
 #include "classdata/class_data.h"
 #include "classdata/program_folder.h"
@@ -33,7 +28,7 @@ void reply(const std::string& line) {
     std::cout << line << std::endl;
 }
 
-// Every message box is written out and answered OK, so that none waits for a user.
+// Every message box is written out and answered, so that none waits for a user.
 class Answers : public ui::DialogHandler {
 public:
     ui::Answer message(const QString& text, ui::Icon, ui::Buttons buttons) override {
@@ -47,13 +42,6 @@ public:
     bool open_url(const QUrl&) override { return false; }
 };
 
-std::string cell(const QTableWidget& table, int row, int column) {
-    if (const auto* button = qobject_cast<QAbstractButton*>(table.cellWidget(row, column))) {
-        return button->text().toStdString();
-    }
-    return table.item(row, column)->text().toStdString();
-}
-
 // Answers the conflict window as the next input line says, whenever one comes; the window is
 // painted and takes events meanwhile, as it would for a teacher.
 void answer_conflict_windows() {
@@ -66,16 +54,21 @@ void answer_conflict_windows() {
             }
             watch->stop();
             const auto& table = *conflicts->findChild<QTableWidget*>(QStringLiteral("Conflicts"));
-            reply("conflict " + std::to_string(table.rowCount()) + ": " + cell(table, 0, 0) + "|" +
-                  cell(table, 0, 1) + "|" + cell(table, 0, 2));
+            const auto cell = [&table](int column) {
+                const auto* button = qobject_cast<QAbstractButton*>(table.cellWidget(0, column));
+                return (button ? button->text() : table.item(0, column)->text()).toStdString();
+            };
+            reply("conflict " + std::to_string(table.rowCount()) + ": " + cell(0) + "|" + cell(1) +
+                  "|" + cell(2));
             auto* answer = new QSocketNotifier{0, QSocketNotifier::Read, conflicts};
             QObject::connect(answer, &QSocketNotifier::activated, [conflicts, answer, watch] {
                 answer->setEnabled(false);
                 std::string choice;
                 std::getline(std::cin, choice);
-                const QString button = choice == "theirs" ? QStringLiteral("TakeAllOfTheirs")
-                                                          : QStringLiteral("KeepAllOfMine");
-                conflicts->findChild<QAbstractButton*>(button)->click();
+                conflicts
+                    ->findChild<QAbstractButton*>(choice == "theirs" ? "TakeAllOfTheirs"
+                                                                     : "KeepAllOfMine")
+                    ->click();
                 conflicts->findChild<QAbstractButton*>(QStringLiteral("OK"))->click();
                 watch->start();
             });
@@ -95,16 +88,14 @@ int main(int argc, char* argv[]) {
     answer_conflict_windows();
 
     Form1* gradebook = nullptr;
-    std::string line;
-    while (std::getline(std::cin, line)) {
+    for (std::string line; std::getline(std::cin, line);) {
         std::istringstream words{line};
         std::string command;
         words >> command;
         if (command == "open") {
             std::string folder;
             std::string file;
-            words >> folder;
-            std::getline(words >> std::ws, file);
+            std::getline(words >> folder >> std::ws, file);
             set_program_folder(folder);
             if (const Result opened = open_class(file); !opened) {
                 reply("failed " + opened.message());
@@ -129,8 +120,6 @@ int main(int argc, char* argv[]) {
                 QApplication::exit(0);
             });
             QApplication::exec();
-        } else if (command == "close") {
-            gradebook->close();
         }
         reply("ok");
     }

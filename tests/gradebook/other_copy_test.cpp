@@ -47,9 +47,8 @@ TEST_F(OtherCopyTest, AnUnreadableFileOnDiskIsKeptAsideOnceAndTheClassWrittenInI
 
 TEST_F(OtherCopyTest, WhileAnotherWindowOfTheGradebookIsOpenTheMergeAndTheWriteWait) {
     students[0].scores[0] = 5;
-    const std::string theirs = "bpp992\r\n\r\nepp999\r\nbsd000\r\nesd000\r\nbad002\r\nead002\r\n"
-                               "bgs003\r\nFalse\r\nFalse\r\n 0 \r\n 90 \r\n 0 \r\n 0 \r\n 80 \r\n"
-                               " 0 \r\n 0 \r\n 70 \r\n 0 \r\n 0 \r\n 60 \r\n 0 \r\negs003\r\n";
+    std::string theirs = saved;
+    theirs.replace(theirs.find(" 18 "), 4, " 12 ");
     write_file("Algebra.cls", theirs);
     window_->hide();
     window_->autosave();
