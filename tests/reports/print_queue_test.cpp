@@ -2,16 +2,28 @@
 #include "reports/print_dialog.h"
 #include "reports/qt_page_printer.h"
 #include "reports/report_kind.h"
-#include "support/cups_server.h"
 #include "support/dialog_script.h"
 #include "ui/printer_list.h"
 
+#include <chrono>
+#include <cstdlib>
+#include <cups/cups.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPointer>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Printing to a real CUPS queue of the test's own scheduler.
@@ -20,12 +32,118 @@ namespace {
 
 const std::string queue = "Quillmark-Test";
 
+// Runs an administration tool of CUPS; they live in sbin, which a user's PATH often lacks.
+bool run(const char* tool, const QStringList& arguments) {
+    const QString name = QString::fromLatin1(tool);
+    QString path = QStandardPaths::findExecutable(name);
+    if (path.isEmpty()) {
+        path = QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin")});
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(path, arguments);
+    const bool done = process.waitForFinished(20000) &&
+                      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    EXPECT_TRUE(done) << tool << ": " << process.errorString().toStdString() << ' '
+                      << process.readAll().toStdString();
+    return done;
+}
+
+// A scheduler in a temporary folder on its own socket: no service of the machine is used or
+// touched. Once started, this process's print service calls (Qt's and ours) go to it.
+class CupsServer {
+public:
+    CupsServer() {
+        const QString root = folder_.path();
+        // The filters run as the scheduler's user "lp" when the test runs as root.
+        ::chmod(root.toLocal8Bit().constData(), 0755);
+        for (const char* sub : {"spool", "tmp", "cache", "state", "log"}) {
+            QDir{root}.mkpath(QString::fromLatin1(sub));
+        }
+        ::chmod((root + "/tmp").toLocal8Bit().constData(), 0777);
+        const QString socket = root + "/cups.sock";
+        QString files =
+            QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\n"
+                           "CacheDir %1/cache\nStateDir %1/state\n"
+                           "ErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
+                           "PageLog %1/log/page_log\nPrintcap %1/printcap\nFileDevice Yes\n")
+                .arg(root);
+        if (geteuid() != 0) {
+            // An ordinary user's scheduler runs everything as that user and administers itself.
+            files += QStringLiteral("User %1\nGroup %2\nSystemGroup %2\n")
+                         .arg(QString::fromLocal8Bit(getpwuid(geteuid())->pw_name),
+                              QString::fromLocal8Bit(getgrgid(getegid())->gr_name));
+        }
+        write(root + "/cups-files.conf", files);
+        write(root + "/cupsd.conf", QStringLiteral("Listen %1\nLogLevel warn\nBrowsing No\n"
+                                                   "<Location />\nOrder allow,deny\nAllow all\n"
+                                                   "</Location>\n")
+                                        .arg(socket));
+        // Before anything here asks the print service for the first time.
+        setenv("CUPS_SERVER", socket.toLocal8Bit().constData(), 1);
+        cupsSetServer(socket.toLocal8Bit().constData());
+
+        scheduler_.setProcessChannelMode(QProcess::MergedChannels);
+        scheduler_.start(
+            QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")}),
+            {QStringLiteral("-f"), QStringLiteral("-c"), root + "/cupsd.conf", QStringLiteral("-s"),
+             root + "/cups-files.conf"});
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds{20};
+        while (scheduler_.waitForStarted(10000) && std::chrono::steady_clock::now() < deadline &&
+               scheduler_.state() == QProcess::Running) {
+            if (http_t* connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
+                                                  HTTP_ENCRYPTION_IF_REQUESTED, 1, 1000, nullptr)) {
+                httpClose(connection);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds{100});
+        }
+        scheduler_.waitForFinished(100);
+        ADD_FAILURE() << "cupsd did not answer (is the cups package installed?): "
+                      << scheduler_.errorString().toStdString()
+                      << scheduler_.readAll().toStdString();
+    }
+    ~CupsServer() {
+        scheduler_.terminate();
+        if (!scheduler_.waitForFinished(10000)) {
+            scheduler_.kill();
+            scheduler_.waitForFinished(5000);
+        }
+    }
+
+    // The titles of the jobs the queue took, whatever became of them.
+    static std::vector<std::string> job_titles() {
+        cups_job_t* jobs = nullptr;
+        const int count =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
+        std::vector<std::string> titles;
+        for (int i = 0; i < count; ++i) {
+            titles.emplace_back(jobs[i].title);
+        }
+        cupsFreeJobs(count, jobs);
+        return titles;
+    }
+
+private:
+    static void write(const QString& path, const QString& text) {
+        QFile file{path};
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0)
+            << path.toStdString();
+    }
+
+    QTemporaryDir folder_;
+    QProcess scheduler_;
+};
+
 class PrintQueueTest : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
-        ASSERT_TRUE(cups.running());
-        ASSERT_TRUE(cups.add_queue(queue));
+        // A queue that takes jobs through the CUPS-PDF driver and prints them into nothing.
+        ASSERT_TRUE(run("lpadmin", {QStringLiteral("-p"), QString::fromStdString(queue),
+                                    QStringLiteral("-E"), QStringLiteral("-v"),
+                                    QStringLiteral("file:///dev/null"), QStringLiteral("-P"),
+                                    QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")}));
         clear_class();
         class_file = "Period1.cls";
         asg_title[0] = "Quiz 1";
@@ -36,8 +154,7 @@ protected:
         opener->show();
     }
 
-    // Prints the assignment report on the queue from the print dialog; the Print button stays
-    // disabled while a message about it shows.
+    // Prints the assignment report on the queue from the print dialog.
     void print_from_dialog() {
         open_print_dialog(*opener, report_kind::individual_assignment);
         QPointer<QWidget> dialog = shown_window("Form9");
@@ -58,29 +175,30 @@ protected:
 };
 
 TEST_F(PrintQueueTest, AQueueThatRefusesJobsIsNamedAndOneThatTakesThemGetsTheJob) {
-    ASSERT_TRUE(cups.refuse_jobs(queue));
+    const QStringList name{QString::fromStdString(queue)};
+    ASSERT_TRUE(run("cupsreject", name));
     dialogs.expect_message(QStringLiteral("Could not print to \"Quillmark-Test\": it does not "
                                           "accept jobs."),
                            ui::Answer::ok, ui::Icon::exclamation);
     print_from_dialog();
     EXPECT_TRUE(dialogs.done());
-    EXPECT_EQ(std::vector<std::string>{}, cups.job_titles(queue));
+    EXPECT_EQ(std::vector<std::string>{}, CupsServer::job_titles());
 
-    ASSERT_TRUE(cups.accept_jobs(queue));
+    ASSERT_TRUE(run("cupsaccept", name));
     print_from_dialog();
     EXPECT_EQ(std::vector<std::string>{"Period1 - Individual Assignment Report"},
-              cups.job_titles(queue));
+              CupsServer::job_titles());
 
     // The queue stops taking jobs while the document is drawn: its answer to the job counts.
     const std::unique_ptr<QPrinter> printer =
         ui::system_printer(QString::fromStdString(queue), QStringLiteral("Late"));
     QtPagePrinter page_printer{*printer};
     page_printer.print_line("Quillmark");
-    ASSERT_TRUE(cups.refuse_jobs(queue));
+    ASSERT_TRUE(run("cupsreject", name));
     page_printer.end_document();
     EXPECT_EQ("it refused the job (Destination \"Quillmark-Test\" is not accepting jobs)",
               page_printer.failure().toStdString());
-    EXPECT_EQ(1U, cups.job_titles(queue).size());
+    EXPECT_EQ(1U, CupsServer::job_titles().size());
 }
 
 } // namespace
