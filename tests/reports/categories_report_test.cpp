@@ -1,8 +1,4 @@
-#include "classdata/class_file.h"
-#include "classdata/program_folder.h"
-#include "classmanager/open_class.h"
 #include "grading/categories.h"
-#include "grading/categories_file.h"
 #include "reports/assignment_report.h"
 #include "reports/class_report.h"
 #include "reports/report_fixture.h"
@@ -70,34 +66,15 @@ TEST_F(CategoriesReportTest, StudentReportAddsOneLinePerCategoryUnderItsStatisti
 
 TEST_F(CategoriesReportTest, WithoutCategoriesInUseEveryPrintoutStaysAsItWas) {
     fill_class();
-    class_file = "Period1.cls";
-    ASSERT_TRUE(save_class(in_program_folder(class_file)));
-    ASSERT_TRUE(open_class(class_file));
-    ASSERT_TRUE(load_categories());
     const std::vector<std::string> without = every_printout();
-
-    // Categories that would change every average, switched off; then a file that cannot be read
-    // and is reported; then a file of no categories at all.
-    const std::vector<std::string> files{
-        R"({"version": 1, "use_weighted_categories": false, "categories": [{"name": "Essays",)"
-        R"( "weight": 10, "drop_lowest": 1}, {"name": "Quizzes", "weight": 90, "drop_lowest": 2}],)"
-        R"( "assignments": [{"slot": 0, "category": 0}, {"slot": 1, "category": 1}]})",
-        "",
-        R"({"version": 1, "use_weighted_categories": false, "categories": [], "assignments": []})",
-    };
-    for (const std::string& file : files) {
-        write_file("Period1.categories", file);
-        ASSERT_TRUE(open_class(class_file));
-        EXPECT_EQ(file.empty(), !load_categories()) << file;
-        EXPECT_FALSE(class_categories().in_use);
-        expect_lines(without, every_printout());
-    }
-
+    // Categories that would change every average, switched off.
+    Categories& categories = class_categories();
+    categories.list = {{"Essays", 10, 1}, {"Quizzes", 90, 2}};
+    categories.of[0] = 0;
+    categories.of[1] = 1;
+    expect_lines(without, every_printout());
     // The check would see a change: switched on, the same categories print other figures.
-    class_categories() = Categories{};
-    class_categories().in_use = true;
-    class_categories().list = {{"Essays", 100, 0}};
-    class_categories().of[0] = 0;
+    categories.in_use = true;
     EXPECT_NE(without, every_printout());
 }
 
