@@ -55,12 +55,13 @@ public:
     void new_page() override {
         if (used_ > 0) {
             transcript.emplace_back("<new page>");
+            lines.emplace_back("<new page>");
             used_ = 0;
         }
     }
 
     std::vector<std::string> transcript;
-    std::vector<std::string> lines; // the printed lines alone
+    std::vector<std::string> lines; // the printed lines and page breaks alone
     std::optional<double> page_height;
 
 private:
