@@ -103,12 +103,10 @@ public:
                       << scheduler_.errorString().toStdString()
                       << scheduler_.readAll().toStdString();
     }
+    // Still running after ten seconds, QProcess's own destructor kills it.
     ~CupsServer() {
         scheduler_.terminate();
-        if (!scheduler_.waitForFinished(10000)) {
-            scheduler_.kill();
-            scheduler_.waitForFinished(5000);
-        }
+        scheduler_.waitForFinished(10000);
     }
 
     // The titles of the jobs the queue took, whatever became of them.
