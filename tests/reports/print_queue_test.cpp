@@ -5,14 +5,11 @@
 #include "support/dialog_script.h"
 #include "ui/printer_list.h"
 
-#include <chrono>
-#include <cstdlib>
 #include <cups/cups.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 #include <QDir>
@@ -32,16 +29,20 @@ namespace {
 
 const std::string queue = "Quillmark-Test";
 
-// Runs an administration tool of CUPS; they live in sbin, which a user's PATH often lacks.
-bool run(const char* tool, const QStringList& arguments) {
+// The administration tools of CUPS live in sbin, which a user's PATH often lacks.
+QString tool_path(const char* tool) {
     const QString name = QString::fromLatin1(tool);
-    QString path = QStandardPaths::findExecutable(name);
-    if (path.isEmpty()) {
-        path = QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin")});
-    }
+    const QString path = QStandardPaths::findExecutable(name);
+    return path.isEmpty()
+               ? QStandardPaths::findExecutable(
+                     name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/local/sbin")})
+               : path;
+}
+
+bool run(const char* tool, const QStringList& arguments) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(path, arguments);
+    process.start(tool_path(tool), arguments);
     const bool done = process.waitForFinished(20000) &&
                       process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     EXPECT_TRUE(done) << tool << ": " << process.errorString().toStdString() << ' '
@@ -80,23 +81,23 @@ public:
                                                    "</Location>\n")
                                         .arg(socket));
         // Before anything here asks the print service for the first time.
-        setenv("CUPS_SERVER", socket.toLocal8Bit().constData(), 1);
+        qputenv("CUPS_SERVER", socket.toLocal8Bit());
         cupsSetServer(socket.toLocal8Bit().constData());
 
         scheduler_.setProcessChannelMode(QProcess::MergedChannels);
-        scheduler_.start(
-            QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")}),
-            {QStringLiteral("-f"), QStringLiteral("-c"), root + "/cupsd.conf", QStringLiteral("-s"),
-             root + "/cups-files.conf"});
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds{20};
-        while (scheduler_.waitForStarted(10000) && std::chrono::steady_clock::now() < deadline &&
-               scheduler_.state() == QProcess::Running) {
+        scheduler_.start(tool_path("cupsd"),
+                         {QStringLiteral("-f"), QStringLiteral("-c"), root + "/cupsd.conf",
+                          QStringLiteral("-s"), root + "/cups-files.conf"});
+        // Up to 20 seconds for it to answer.
+        for (int wait = 0; wait < 200 && scheduler_.waitForStarted(10000) &&
+                           scheduler_.state() == QProcess::Running;
+             ++wait) {
             if (http_t* connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
                                                   HTTP_ENCRYPTION_IF_REQUESTED, 1, 1000, nullptr)) {
                 httpClose(connection);
                 return;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds{100});
+            QTest::qSleep(100);
         }
         scheduler_.waitForFinished(100);
         ADD_FAILURE() << "cupsd did not answer (is the cups package installed?): "
