@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -69,6 +70,21 @@ inline std::vector<PdfPage> pdf_pages(const QString& file) {
         }
     }
     return pages;
+}
+
+// The fonts the file uses, without the prefix of an embedded subset.
+inline std::set<std::string> pdf_fonts(const QString& file) {
+    std::istringstream table = run_tool("pdffonts", {file});
+    std::set<std::string> names;
+    std::string line;
+    // Below the table's two heading lines, each line starts with a font's name.
+    std::getline(table, line);
+    std::getline(table, line);
+    while (std::getline(table, line)) {
+        const std::string name = line.substr(0, line.find(' '));
+        names.insert(name.substr(name.find('+') + 1));
+    }
+    return names;
 }
 
 } // namespace quillmark::testing

@@ -145,6 +145,9 @@ TEST_F(PrintDialogTest, ThePdfPrinterPrintsTheChosenPrintoutWhereTheSaveDialogSa
     const QString report = print_saving("Period1 - Overall Class Report.pdf", "report.pdf");
     EXPECT_TRUE(handed_back());
     EXPECT_TRUE(list_by_name);
+    // A new printer for each printout: the chart's landscape page does not stay.
+    const PdfPage first_page = pdf_pages(report).at(0);
+    EXPECT_LT(first_page.width, first_page.height);
     const std::vector<std::string> lines = pdf_lines(report);
     EXPECT_EQ(2, std::ranges::count(lines, "Quillmark - " + ui::short_date_now()));
     EXPECT_EQ(1, std::ranges::count(lines, "M\u00fcller 9 0 0 0 0 0 0 0 0 0 (8.18)"));

@@ -107,8 +107,8 @@ TEST_F(QtPagePrinterTest, RoomLeftAndNewPageAgreeWithWherePagesBreak) {
 }
 
 // Every field at its longest: 30-character titles and names, 10-character IDs and desks,
-// three-digit numbers. The chart, printed last on Letter, is in landscape with its columns where
-// the fonts of the Windows era put them.
+// three-digit numbers. The last ones, on Letter, are also read for their faces and the chart's
+// landscape page and columns.
 TEST_F(QtPagePrinterTest, EveryPrintoutStaysWithinTheMarginsOnA4AndLetter) {
     class_file = "Period 1 Honors Biology.cls";
     instructor = "Dr. Alexandra Montgomery-Richardson";
@@ -161,6 +161,11 @@ TEST_F(QtPagePrinterTest, EveryPrintoutStaysWithinTheMarginsOnA4AndLetter) {
             }
         }
 
+        // Bold and italic reach the page, each face as its metric twin.
+        const std::set<std::string> faces{"LiberationMono",        "LiberationMono-Bold",
+                                          "LiberationMono-Italic", "LiberationSans",
+                                          "LiberationSans-Bold",   "LiberationSans-Italic"};
+        EXPECT_EQ(faces, pdf_fonts(in_folder("class.pdf")));
         // Cells of 13 characters of 12-point Courier New (7.2 points each) from the quarter-inch
         // margin; the heading at column 42 of 14-point Arial, whose average character is 904/2048
         // em, then three blanks of 569/2048 em.

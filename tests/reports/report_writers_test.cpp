@@ -121,12 +121,13 @@ TEST_F(ReportTest, ABlockStartsANewPageWhenItsHeadingAndFirstRowWouldNotFitToget
 }
 
 // An assignment slot nobody uses below the last used one still has its row, so the rows keep
-// the numbering the teacher sees in the grid.
+// the numbering the teacher sees in the grid; it does not count in the average.
 TEST_F(ReportTest, UnusedSlotsBelowTheLastUsedOnePrintTheirRows) {
     add_assignment(0, "Essay", 10);
     add_assignment(2, "Lab", 10);
     add_student(2, "1003", "Ng", {6, 0, 5});
     print_student_report(printer, 2, today);
+    EXPECT_EQ(1, std::ranges::count(printer.transcript, "           Average: 55%"));
     expect_lines({"      1" + blanks(10) + "  6" + blanks(4) + "  10" + blanks(12) + "  60" +
                       blanks(10) + "  D " + blanks(12) + "  ",
                   "      2" + blanks(10) + "  0" + blanks(4) + "  100" + blanks(11) + "  0" +
