@@ -7,8 +7,6 @@
 #include "ui/printer_list.h"
 
 #include <algorithm>
-#include <cmath>
-#include <functional>
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -17,46 +15,15 @@
 namespace quillmark::testing {
 namespace {
 
-constexpr const char* today = "12/31/2026";
+using QtPagePrinterTest = GuiFixture;
 
-class QtPagePrinterTest : public GuiFixture {
-protected:
-    // Prints with print into name in the test's folder, on paper of this size; returns the
-    // file's pages and the paper's margins.
-    std::pair<std::vector<PdfPage>, QMarginsF>
-    print_into(const char* name, QPageSize::PageSizeId paper,
-               const std::function<void(QtPagePrinter&)>& print) {
-        const QString file = in_folder(name);
-        std::unique_ptr<QPrinter> printer = ui::pdf_printer(file, "test");
-        printer->setPageSize(QPageSize{paper});
-        {
-            QtPagePrinter page_printer{*printer};
-            print(page_printer);
-            EXPECT_TRUE(page_printer.failure().isEmpty()) << page_printer.failure().toStdString();
-        }
-        return {pdf_pages(file), printer->pageLayout().margins(QPageLayout::Point)};
-    }
-    QString in_folder(const char* name) const {
-        return QString::fromStdString((folder() / name).string());
-    }
-};
-
-TEST_F(QtPagePrinterTest, UnderlineDrawsALineUnderTheWholeText) {
-    print_into("underline.pdf", QPageSize::A4, [&](QtPagePrinter& printer) {
-        printer.set_font_name("Courier New");
-        printer.set_font_size(12);
-        printer.set_underline(true);
-        printer.print_line("Student ID:");
-        printer.end_document();
-    });
-    // The longest run of dark pixels along a row at 72 dots per inch: 11 characters of 12-point
-    // Courier New are 79 points wide.
+// The longest run of dark pixels along a row of the file's first page, at 72 dots per inch.
+int longest_dark_run(const QString& file) {
     const QImage page = QImage::fromData(
         QByteArray::fromStdString(
-            run_tool("pdftoppm", {"-r", "72", "-gray", "-singlefile", in_folder("underline.pdf")})
-                .str()),
+            run_tool("pdftoppm", {"-r", "72", "-gray", "-singlefile", file}).str()),
         "PGM");
-    ASSERT_FALSE(page.isNull());
+    EXPECT_FALSE(page.isNull());
     int longest = 0;
     for (int y = 0; y < page.height(); ++y) {
         for (int x = 0, run = 0; x < page.width(); ++x) {
@@ -64,46 +31,15 @@ TEST_F(QtPagePrinterTest, UnderlineDrawsALineUnderTheWholeText) {
             longest = std::max(longest, run);
         }
     }
-    EXPECT_GE(longest, 75);
-}
-
-// The heights the printer gives the printouts are the ones it breaks pages by, also on A4, where
-// pages are drawn smaller.
-TEST_F(QtPagePrinterTest, RoomLeftAndNewPageAgreeWithWherePagesBreak) {
-    int lines_per_page = 0;
-    const std::vector<PdfPage> pages =
-        print_into("pages.pdf", QPageSize::A4, [&](QtPagePrinter& printer) {
-            printer.set_font_name("Courier New");
-            printer.set_font_size(12);
-            const double line = printer.line_height("Courier New", 12);
-            EXPECT_EQ(line, printer.current_line_height());
-            EXPECT_LT(printer.line_height("Courier New", 10), line);
-            const double page = printer.room_left();
-            lines_per_page = static_cast<int>(std::floor(page / line));
-            ASSERT_GT(lines_per_page, 40);
-
-            printer.new_page(); // nothing printed yet: no empty page
-            for (int i = 0; i < lines_per_page; ++i) {
-                printer.print_line("first " + std::to_string(i));
-            }
-            EXPECT_NEAR(page - lines_per_page * line, printer.room_left(), 0.01);
-            printer.print_line("second");
-            EXPECT_NEAR(page - line, printer.room_left(), 0.01);
-            printer.new_page();
-            EXPECT_EQ(page, printer.room_left());
-            printer.print_line("third");
-            printer.end_document();
-        }).first;
-    ASSERT_EQ(3U, pages.size());
-    EXPECT_EQ(static_cast<std::size_t>(2 * lines_per_page), pages[0].words.size());
-    EXPECT_EQ("second", pages[1].words.at(0).text);
-    EXPECT_EQ("third", pages[2].words.at(0).text);
+    return longest;
 }
 
 // Every field at its longest: 30-character titles and names, 10-character IDs and desks,
-// three-digit numbers, in the widest printout and the landscape one. They are also read for their
-// faces and the chart's columns.
+// three-digit numbers, in the widest printout, over many pages, and in the landscape one.
 TEST_F(QtPagePrinterTest, TheClassReportAndTheChartStayWithinTheMarginsOnA4AndLetter) {
+    const auto in_folder = [this](const char* name) {
+        return QString::fromStdString((folder() / name).string());
+    };
     class_file = "Period 1 Honors Biology.cls";
     instructor = "Dr. Alexandra Montgomery-Richardson";
     for (std::int16_t a = 0; a < 200; ++a) {
@@ -111,32 +47,33 @@ TEST_F(QtPagePrinterTest, TheClassReportAndTheChartStayWithinTheMarginsOnA4AndLe
         asg_points[a] = 999;
     }
     for (std::int16_t s = 0; s < 3; ++s) {
-        students[s].first_name = "Maximiliana-Josephine";
-        students[s].last_name = "Montgomery-Richardson-Smythe";
-        students[s].id_number = "1234567890";
+        students[s] = {
+            "Maximiliana-Josephine", "Montgomery-Richardson-Smythe", "1234567890", {}, {}, {}, {}};
         students[s].scores.fill(999);
     }
     Desks desks{};
-    for (Desk& desk : desks) {
-        desk.text = "Christopher M.";
-    }
-    const auto print = [&](std::string_view file, PagePrinter& printer) {
-        if (file == "chart.pdf") {
-            print_seating_chart(printer, desks, today);
-            return;
-        }
-        for (std::int16_t first = 1; first <= 191; first += 10) {
-            print_class_report(printer, first, static_cast<std::int16_t>(first + 9), today);
-        }
-        printer.end_document();
-    };
-
+    desks.fill({"Christopher M.", true});
     for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
-        for (const char* file : {"class.pdf", "chart.pdf"}) {
-            SCOPED_TRACE(std::string{file} + (paper == QPageSize::A4 ? " on A4" : " on Letter"));
-            const auto [pages, margins] =
-                print_into(file, paper, [&](QtPagePrinter& printer) { print(file, printer); });
-            for (const PdfPage& page : pages) {
+        for (const char* name : {"class.pdf", "chart.pdf"}) {
+            SCOPED_TRACE(std::string{name} + (paper == QPageSize::A4 ? " on A4" : " on Letter"));
+            const QString file = in_folder(name);
+            const std::unique_ptr<QPrinter> printer = ui::pdf_printer(file, "test");
+            printer->setPageSize(QPageSize{paper});
+            {
+                QtPagePrinter page_printer{*printer};
+                if (name == std::string_view{"chart.pdf"}) {
+                    print_seating_chart(page_printer, desks, "12/31/2026");
+                } else {
+                    for (std::int16_t first = 1; first <= 191; first += 10) {
+                        print_class_report(page_printer, first,
+                                           static_cast<std::int16_t>(first + 9), "12/31/2026");
+                    }
+                    page_printer.end_document();
+                }
+                EXPECT_TRUE(page_printer.failure().isEmpty());
+            }
+            const QMarginsF margins = printer->pageLayout().margins(QPageLayout::Point);
+            for (const PdfPage& page : pdf_pages(file)) {
                 for (const PdfWord& word : page.words) {
                     EXPECT_TRUE(word.left >= margins.left() - 0.5 &&
                                 word.right <= page.width - margins.right() + 0.5 &&
@@ -148,11 +85,14 @@ TEST_F(QtPagePrinterTest, TheClassReportAndTheChartStayWithinTheMarginsOnA4AndLe
             }
         }
 
-        // Bold and italic reach the page, each face as its metric twin.
-        const std::set<std::string> faces{"LiberationMono",        "LiberationMono-Bold",
-                                          "LiberationMono-Italic", "LiberationSans",
-                                          "LiberationSans-Bold",   "LiberationSans-Italic"};
-        EXPECT_EQ(faces, pdf_fonts(in_folder("class.pdf")));
+        // Bold, italic and underline reach the page, each face as its metric twin; the underline
+        // of the students' heading is 72 characters of 12-point Courier New, 518 points.
+        const QString report = in_folder("class.pdf");
+        EXPECT_EQ((std::set<std::string>{"LiberationMono", "LiberationMono-Bold",
+                                         "LiberationMono-Italic", "LiberationSans",
+                                         "LiberationSans-Bold", "LiberationSans-Italic"}),
+                  pdf_fonts(report));
+        EXPECT_GE(longest_dark_run(report), 500);
         // Cells of 13 characters of 12-point Courier New (7.2 points each) from the quarter-inch
         // margin; the heading at column 42 of 14-point Arial, whose average character is 904/2048
         // em, then three blanks of 569/2048 em.
