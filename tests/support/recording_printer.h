@@ -29,12 +29,12 @@ public:
             new_page();
         }
         used_ += current_line_height();
-        std::string state = "@" + font_ + " " + std::to_string(size_) + (bold_ ? " bold" : "") +
-                            (italic_ ? " italic" : "") + (underline_ ? " underline" : "") +
-                            (landscape_ ? " landscape" : "");
-        if (transcript.empty() || state != in_force_) {
-            transcript.push_back(state);
-            in_force_ = std::move(state);
+        const std::string state = "@" + font_ + " " + std::to_string(size_) +
+                                  (bold_ ? " bold" : "") + (italic_ ? " italic" : "") +
+                                  (underline_ ? " underline" : "") +
+                                  (landscape_ ? " landscape" : "");
+        if (state != in_force_) {
+            transcript.push_back(in_force_ = state);
         }
         transcript.push_back(text);
         lines.push_back(text);
