@@ -105,10 +105,14 @@ protected:
                          .arg(QString::fromLocal8Bit(getpwuid(geteuid())->pw_name),
                               QString::fromLocal8Bit(getgrgid(getegid())->gr_name));
         }
-        write(root + "/cups-files.conf", files);
-        write(root + "/cupsd.conf",
-              QStringLiteral("Listen %1\nBrowsing No\n<Location />\nAllow all\n</Location>\n")
-                  .arg(socket));
+        const QString conf =
+            QStringLiteral("Listen %1\nBrowsing No\n<Location />\nAllow all\n</Location>\n")
+                .arg(socket);
+        for (const auto& [name, text] :
+             {std::pair{"/cups-files.conf", files}, {"/cupsd.conf", conf}}) {
+            QFile file{root + name};
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0);
+        }
         qputenv("CUPS_SERVER", socket.toLocal8Bit());
         cupsSetServer(socket.toLocal8Bit().constData());
         // The tools of CUPS live in sbin, which a user's PATH often lacks.
@@ -139,10 +143,6 @@ protected:
         scheduler_.terminate();
         scheduler_.waitForFinished(10000);
         PrintDialogTest::TearDown();
-    }
-    static void write(const QString& path, const QString& text) {
-        QFile file{path};
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0);
     }
 
     QTemporaryDir folder_;
