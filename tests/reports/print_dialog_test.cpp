@@ -91,14 +91,11 @@ protected:
         const QString root = folder_.path();
         // The filters run as the scheduler's user "lp" when the test runs as root.
         ::chmod(root.toLocal8Bit().constData(), 0755);
-        QDir{root}.mkpath(QStringLiteral("tmp"));
-        ::chmod((root + "/tmp").toLocal8Bit().constData(), 0777);
         const QString socket = root + "/cups.sock";
-        QString files =
-            QStringLiteral("ServerRoot %1\nRequestRoot %1\nTempDir %1/tmp\nCacheDir %1\n"
-                           "StateDir %1\nErrorLog %1/log\nAccessLog %1/log\n"
-                           "PageLog %1/log\nPrintcap %1/printcap\nFileDevice Yes\n")
-                .arg(root);
+        QString files = QStringLiteral("ServerRoot %1\nRequestRoot %1\nTempDir /tmp\nCacheDir %1\n"
+                                       "StateDir %1\nErrorLog %1/log\nAccessLog %1/log\n"
+                                       "PageLog %1/log\nPrintcap %1/printcap\nFileDevice Yes\n")
+                            .arg(root);
         if (geteuid() != 0) {
             // An ordinary user's scheduler runs everything as that user and administers itself.
             files += QStringLiteral("User %1\nGroup %2\nSystemGroup %2\n")
