@@ -84,10 +84,6 @@ TEST_F(PrintDialogTest, TheClassReportPrintsInTheChosenOrderIntoTheSavedFile) {
 class PrintQueueTest : public PrintDialogTest {
 protected:
     void SetUp() override {
-        start_scheduler();
-        PrintDialogTest::SetUp();
-    }
-    void start_scheduler() {
         const QString root = folder_.path();
         // The filters run as the scheduler's user "lp" when the test runs as root.
         ::chmod(root.toLocal8Bit().constData(), 0755);
@@ -135,6 +131,7 @@ protected:
                                      QStringLiteral("-E"), QStringLiteral("-v"),
                                      QStringLiteral("file:///dev/null"), QStringLiteral("-P"),
                                      QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")}));
+        PrintDialogTest::SetUp();
     }
     void TearDown() override {
         scheduler_.terminate();

@@ -89,11 +89,11 @@ TEST_F(ReportTest, ABlockStartsANewPageWhenItsHeadingAndFirstRowWouldNotFitToget
     }
 }
 
-TEST_F(ReportTest, StudentReportLineForLineWithItsLegendInTwoColumns) {
+TEST_F(ReportTest, StudentReportLineForLineAndNoPercentageOfNoPoints) {
     add_assignment(0, "Essay", 50);
-    add_student(4, "1005", "Lee", {45, 2, excused});
     add_assignment(1, "Quiz", 3);
     add_assignment(2, "Lab", 10);
+    add_student(4, "1005", "Lee", {45, 2, excused});
     print_student_report(printer, 4, today);
     expect_lines(after_header({
                      "     Individual Student Analysis: Pat Lee",
@@ -119,6 +119,14 @@ TEST_F(ReportTest, StudentReportLineForLineWithItsLegendInTwoColumns) {
                      "      3(EXCUSED) ",
                  }),
                  printer.transcript);
+
+    // Only an old or hand-edited class file holds an assignment worth 0 points: it has no
+    // percentage, so its percentage and letter cells stay empty.
+    asg_points[1] = 0;
+    printer = {};
+    print_student_report(printer, 4, today);
+    EXPECT_EQ("      2" + blanks(10) + "  2" + blanks(4) + "  0" + blanks(13) + blanks(32),
+              printer.transcript.end()[-2]);
 }
 
 TEST_F(ReportTest, AssignmentReportLineForLineSkippingExcusedStudents) {
@@ -152,17 +160,6 @@ TEST_F(ReportTest, AssignmentReportLineForLineSkippingExcusedStudents) {
             "       Ng" + blanks(10) + "   10       50" + blanks(11) + "   F " + blanks(12) + "  ",
         }),
         printer.transcript);
-}
-
-// Only an old or hand-edited class file holds an assignment worth 0 points: it has no
-// percentage, so its percentage and letter cells stay empty.
-TEST_F(ReportTest, AnAssignmentWorthNoPointsGetsNoPercentage) {
-    add_assignment(0, "Bonus", 0);
-    add_student(0, "1001", "Lee", {7});
-    print_student_report(printer, 0, today);
-    EXPECT_EQ("      1" + blanks(10) + "  7" + blanks(4) + "  0" + blanks(13) + "  " + blanks(12) +
-                  "  " + blanks(14) + "  ",
-              printer.transcript.back());
 }
 
 TEST_F(ReportTest, SeatingChartLineForLineInLandscapeAndEndsTheDocument) {
