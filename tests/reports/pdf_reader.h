@@ -27,15 +27,11 @@ inline std::istringstream run_tool(const char* tool, const QStringList& argument
 }
 
 struct PdfWord {
-    double left = 0.0; // points from the page's top left corner
-    double right = 0.0;
-    double top = 0.0;
-    double bottom = 0.0;
-    std::string text; // UTF-8, with "&", "<" and ">" as HTML entities
+    double left, right, top, bottom; // points from the page's top left corner
+    std::string text;                // UTF-8, with "&", "<" and ">" as HTML entities
 };
 struct PdfPage {
-    double width = 0.0; // points
-    double height = 0.0;
+    double width, height; // points
     std::vector<PdfWord> words;
 };
 

@@ -67,10 +67,7 @@ public:
 private:
     std::string font_;
     int size_ = 0;
-    bool bold_ = false;
-    bool italic_ = false;
-    bool underline_ = false;
-    bool landscape_ = false;
+    bool bold_ = false, italic_ = false, underline_ = false, landscape_ = false;
     std::string in_force_;
     double used_ = 0; // of the current page
 };
