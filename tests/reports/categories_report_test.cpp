@@ -1,10 +1,4 @@
-#include "classdata/class_file.h"
-#include "classdata/program_folder.h"
-#include "classmanager/open_class.h"
 #include "grading/categories.h"
-#include "grading/categories_file.h"
-#include "reports/assignment_report.h"
-#include "reports/class_report.h"
 #include "reports/report_fixture.h"
 #include "reports/student_report.h"
 
@@ -13,36 +7,17 @@
 namespace quillmark::testing {
 namespace {
 
-class CategoriesReportTest : public ReportTest {
-protected:
-    // Assignments of 50, 3, 0 and 10 points; Lee with an excused lab, Ng with a 0 and extra
-    // credit, a gap in slot 3 and a student in slot 5.
-    static void fill_class() {
-        add_assignment(0, "Essay", 50);
-        add_assignment(1, "Quiz 1", 3);
-        add_assignment(2, "Extra", 0);
-        add_assignment(4, "Lab", 10);
-        add_student(0, "1001", "Lee", {45, 2, 0, 0, excused});
-        add_student(1, "1002", "Ng", {30, 0, 4, 0, 7});
-        add_student(5, "1006", "Ruiz", {50, 3, 0, 0, 10});
-    }
+using CategoriesReportTest = ReportTest;
 
-    // Every printout of the class: the whole class report, each student's and each assignment's.
-    static std::vector<std::string> every_printout() {
-        RecordingPrinter out;
-        print_class_report(out, 1, 10, today);
-        for (const std::int16_t s : std::initializer_list<std::int16_t>{0, 1, 5}) {
-            print_student_report(out, s, today);
-        }
-        for (const std::int16_t a : std::initializer_list<std::int16_t>{0, 1, 2, 4}) {
-            print_assignment_report(out, a, today);
-        }
-        return out.transcript;
-    }
-};
-
+// Assignments of 50, 3, 0 and 10 points; Lee with an excused lab, Ng with a 0 and extra credit,
+// a gap in slot 3.
 TEST_F(CategoriesReportTest, StudentReportAddsOneLinePerCategoryUnderItsStatistics) {
-    fill_class();
+    add_assignment(0, "Essay", 50);
+    add_assignment(1, "Quiz 1", 3);
+    add_assignment(2, "Extra", 0);
+    add_assignment(4, "Lab", 10);
+    add_student(0, "1001", "Lee", {45, 2, 0, 0, excused});
+    add_student(1, "1002", "Ng", {30, 0, 4, 0, 7});
     Categories& categories = class_categories();
     categories.in_use = true;
     categories.list = {{"Writing", 40, 0}, {"Quizzes and labs", 60.5, 1}, {"Projects", 0, 0}};
@@ -66,39 +41,6 @@ TEST_F(CategoriesReportTest, StudentReportAddsOneLinePerCategoryUnderItsStatisti
     print_student_report(printer, 1, today);
     EXPECT_EQ(1, std::ranges::count(printer.transcript,
                                     "      Quizzes and labs (weight 60.5%): 70%, 1 score dropped"));
-}
-
-TEST_F(CategoriesReportTest, WithoutCategoriesInUseEveryPrintoutStaysAsItWas) {
-    fill_class();
-    class_file = "Period1.cls";
-    ASSERT_TRUE(save_class(in_program_folder(class_file)));
-    ASSERT_TRUE(open_class(class_file));
-    ASSERT_TRUE(load_categories());
-    const std::vector<std::string> without = every_printout();
-
-    // Categories that would change every average, switched off; then a file that cannot be read
-    // and is reported; then a file of no categories at all.
-    const std::vector<std::string> files{
-        R"({"version": 1, "use_weighted_categories": false, "categories": [{"name": "Essays",)"
-        R"( "weight": 10, "drop_lowest": 1}, {"name": "Quizzes", "weight": 90, "drop_lowest": 2}],)"
-        R"( "assignments": [{"slot": 0, "category": 0}, {"slot": 1, "category": 1}]})",
-        "",
-        R"({"version": 1, "use_weighted_categories": false, "categories": [], "assignments": []})",
-    };
-    for (const std::string& file : files) {
-        write_file("Period1.categories", file);
-        ASSERT_TRUE(open_class(class_file));
-        EXPECT_EQ(file.empty(), !load_categories()) << file;
-        EXPECT_FALSE(class_categories().in_use);
-        expect_lines(without, every_printout());
-    }
-
-    // The check would see a change: switched on, the same categories print other figures.
-    class_categories() = Categories{};
-    class_categories().in_use = true;
-    class_categories().list = {{"Essays", 100, 0}};
-    class_categories().of[0] = 0;
-    EXPECT_NE(without, every_printout());
 }
 
 } // namespace

@@ -21,12 +21,12 @@ protected:
         ClassFixture::SetUp();
         clear_class();
         class_file = "Period 1.cls";
-        const std::array<std::pair<std::int16_t, const char*>, 4> titles{
-            {{0, "Quiz"}, {2, "Quiz"}, {3, "Essay, \"final\""}, {5, "Quiz (2)"}}};
-        const std::array<std::int16_t, 4> points{10, 20, 100, 5};
-        for (std::size_t k = 0; k < titles.size(); ++k) {
-            asg_title[titles[k].first] = titles[k].second;
-            asg_points[titles[k].first] = points[k];
+        for (const auto& [slot, title, points] : {std::tuple{0, "Quiz", 10},
+                                                  {2, "Quiz", 20},
+                                                  {3, "Essay, \"final\"", 100},
+                                                  {5, "Quiz (2)", 5}}) {
+            asg_title[slot] = title;
+            asg_points[slot] = static_cast<std::int16_t>(points);
         }
         students[0] = {"Ann", "Sample", "1001", {10, 0, 20, 90, 0, 5}, "", "", ""};
         students[2] = {"Zo\xEB", "O'Brien, Jr.", "1002", {excused}, "", "", ""};

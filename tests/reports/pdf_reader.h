@@ -26,31 +26,12 @@ inline std::istringstream run_tool(const char* tool, const QStringList& argument
     return std::istringstream{process.readAllStandardOutput().toStdString()};
 }
 
-// The printed lines, pages one after another, each with its runs of blanks made one and
-// trimmed; empty lines dropped.
-inline std::vector<std::string> pdf_lines(const QString& file) {
-    static const std::regex blanks{"[ \f]+"};
-    std::istringstream text = run_tool("pdftotext", {"-layout", file, "-"});
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(text, line);) {
-        line = std::regex_replace(" " + line + " ", blanks, " ");
-        if (line != " ") {
-            lines.push_back(line.substr(1, line.size() - 2));
-        }
-    }
-    return lines;
-}
-
 struct PdfWord {
-    double left = 0.0; // points from the page's top left corner
-    double right = 0.0;
-    double top = 0.0;
-    double bottom = 0.0;
-    std::string text; // UTF-8, with "&", "<" and ">" as HTML entities
+    double left, right, top, bottom; // points from the page's top left corner
+    std::string text;                // UTF-8, with "&", "<" and ">" as HTML entities
 };
 struct PdfPage {
-    double width = 0.0; // points
-    double height = 0.0;
+    double width, height; // points
     std::vector<PdfWord> words;
 };
 
@@ -72,12 +53,12 @@ inline std::vector<PdfPage> pdf_pages(const QString& file) {
     return pages;
 }
 
-// The fonts the file uses, without the prefix of an embedded subset.
+// The fonts the file uses, without the prefix of an embedded subset: below the table's two
+// heading lines, each line starts with a font's name.
 inline std::set<std::string> pdf_fonts(const QString& file) {
     std::istringstream table = run_tool("pdffonts", {file});
     std::set<std::string> names;
     std::string line;
-    // Below the table's two heading lines, each line starts with a font's name.
     std::getline(table, line);
     std::getline(table, line);
     while (std::getline(table, line)) {

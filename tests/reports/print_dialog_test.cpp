@@ -1,253 +1,156 @@
 #include "classdata/class_data.h"
 #include "gradebook/gradebook_window.h"
 #include "pdf_reader.h"
-#include "reports/print_dialog.h"
-#include "reports/report_kind.h"
 #include "support/dialog_script.h"
-#include "ui/clock.h"
 
 #include <algorithm>
-#include <array>
+#include <cups/cups.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace quillmark::testing {
 namespace {
 
+// The print dialog of the class report, opened from the gradebook's menu.
 class PrintDialogTest : public GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
         clear_class();
         class_file = "Period1.cls";
-        instructor = "Ms. Rivera";
-        for (std::int16_t a = 0; a < 11; ++a) {
-            asg_title[a] = "Quiz " + std::to_string(a + 1);
-            asg_points[a] = 10;
-        }
-        students[0] = {"Ana", "Lee", "1001", {}, {}, {}, {}};
-        students[1] = {"Bo", "Abercrombieson", "1002", {}, {}, {}, {}};
-        opener = new QWidget;
-        opener->show();
-    }
-
-    void open(std::int16_t kind, const Desks* desks = nullptr) {
-        open_print_dialog(*opener, kind, desks);
+        asg_title[0] = "Quiz 1";
+        students[0] = {"Bo", "Abercrombieson", "1002", {}, {}, {}, {}};
+        gradebook = new Form1;
+        gradebook->show();
+        gradebook->findChild<QAction*>(QStringLiteral("oca"))->trigger();
         dialog = shown_window("Form9");
         ASSERT_NE(nullptr, dialog.data());
     }
-
-    template <typename Control> Control* control(const char* name) const {
-        return dialog->findChild<Control*>(QString::fromLatin1(name));
-    }
-    QString label() const { return control<QLabel>("Label1")->text(); }
-    QListWidget* printers() const { return control<QListWidget>("List1"); }
-    // The built-in PDF printer ends the list.
-    void choose_pdf() const { printers()->setCurrentRow(printers()->count() - 1); }
-    void click(const char* name) const {
-        QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton);
-    }
-
-    // The dialog is gone and its opener shown again.
-    bool handed_back() const {
+    // Prints on the printer of this name: the dialog closes and the gradebook shows again.
+    void print_on(const QString& name) {
+        auto* printers = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
+        const QList<QListWidgetItem*> found = printers->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(1, found.size());
+        printers->setCurrentItem(found.front());
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return dialog.isNull() && opener->isVisible();
+        EXPECT_TRUE(dialog.isNull());
+        EXPECT_TRUE(gradebook->isVisible());
     }
 
-    // Print; the save dialog, proposing `proposal` in the documents folder, is answered with
-    // `file` in the test's folder, or cancelled without one. Returns the file.
-    QString print_saving(const char* proposal, const char* file = nullptr) {
-        const QString answer = file != nullptr ? in_folder(file) : QString{};
-        dialogs.expect_save_file(proposed(proposal), answer);
-        click("Command1");
-        return answer;
-    }
-    static QString proposed(const char* name) {
-        return QDir{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}.filePath(
-            QString::fromLatin1(name));
-    }
-    QString in_folder(const char* name) const {
-        return QString::fromStdString((folder() / name).string());
-    }
-
-    QPointer<QWidget> opener;
+    QPointer<QWidget> gradebook;
     QPointer<QWidget> dialog;
 };
 
-TEST_F(PrintDialogTest, EachPrintoutIsNamedWithItsOptionsAndCancelGoesBack) {
-    selected_student = 1;
-    selected_assignment = 10;
-    // The gradebook's menu opens the three reports.
-    opener = new Form1;
-    opener->show();
-    const std::array<std::array<const char*, 3>, 3> reports{{
-        {"isa", "Print Individual Student Report?", "\"Bo Abercrombieson\""},
-        {"iaa", "Print Individual Assignment Report?", "\"Quiz 11\""},
-        {"oca", "Print Overall Class Report?", "\"Period1.cls\""},
-    }};
-    for (const auto& [entry, title, subject] : reports) {
-        SCOPED_TRACE(title);
-        opener->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
-        dialog = shown_window("Form9");
-        ASSERT_NE(nullptr, dialog.data());
-        EXPECT_FALSE(opener->isVisible());
-        EXPECT_EQ(QString::fromLatin1(title), dialog->windowTitle());
-        EXPECT_EQ(QString::fromLatin1(subject), label());
-        const bool class_report = std::string_view{entry} == "oca";
-        EXPECT_EQ(class_report, control<QRadioButton>("Option1(0)")->isVisible());
-        EXPECT_EQ(class_report, control<QRadioButton>("Option1(1)")->isVisible());
-        EXPECT_TRUE(control<QRadioButton>("Option1(0)")->isChecked());
-        click("Command2");
-        EXPECT_TRUE(handed_back());
-    }
-
-    Desks desks{};
-    open(report_kind::seating_chart, &desks);
-    EXPECT_FALSE(opener->isVisible());
-    EXPECT_EQ(QStringLiteral("Print Seating Chart?"), dialog->windowTitle());
-    EXPECT_EQ(QStringLiteral("\"Period1.cls\""), label());
-    EXPECT_FALSE(control<QRadioButton>("Option1(0)")->isVisible());
-    EXPECT_EQ(0, printers()->currentRow());
-    EXPECT_EQ(QStringLiteral("PDF File"), printers()->item(printers()->count() - 1)->text());
-    // Closed by its title bar, it goes back too.
-    dialog->close();
-    EXPECT_TRUE(handed_back());
-
-    selected_student = -1;
-    open(report_kind::individual_student);
-    EXPECT_EQ(QStringLiteral("\"\""), label());
-}
-
-TEST_F(PrintDialogTest, PdfPrinterSavesWhereChosenChartInLandscapeThenReportInPortrait) {
-    Desks desks{};
-    desks[0].text = "Alexandria";
-    desks[71].text = "Christopher M.";
-    open(report_kind::seating_chart, &desks);
-    desks[0].text = "changed after opening";
-    choose_pdf();
-    const QString chart = print_saving("Period1 - Seating Chart.pdf", "chart.pdf");
-    EXPECT_TRUE(handed_back());
-
-    // Forty more students run the class report over pages. With no printer chosen, the one
-    // used last prints again. Cancelling the save dialog prints nothing and leaves the choice
-    // open.
-    for (std::int16_t s = 2; s < 42; ++s) {
-        students[s] = {"Pat", "Pupil", "S" + std::to_string(s), {}, {}, {}, {}};
-        for (std::int16_t a = 0; a < 11; ++a) {
-            students[s].scores[a] = static_cast<std::int16_t>((s * 7 + a) % 11);
-        }
-    }
-    open(report_kind::overall_class);
-    printers()->clearSelection();
-    QTest::mouseClick(control<QRadioButton>("Option1(1)"), Qt::LeftButton);
-    print_saving("Period1 - Overall Class Report.pdf");
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(control<QPushButton>("Command1")->isEnabled());
-    const QString report = print_saving("Period1 - Overall Class Report.pdf", "report.pdf");
-    EXPECT_TRUE(handed_back());
+// What the dialog adds to the printout: which one, with which choices, on which printer, into
+// which file, opened once written.
+TEST_F(PrintDialogTest, TheClassReportPrintsInTheChosenOrderIntoTheSavedFile) {
+    EXPECT_FALSE(gradebook->isVisible());
+    EXPECT_EQ(QStringLiteral("Print Overall Class Report?"), dialog->windowTitle());
+    EXPECT_EQ(QStringLiteral("\"Period1.cls\""),
+              dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text());
+    QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("Option1(1)")),
+                      Qt::LeftButton);
+    const QString file = QString::fromStdString((folder() / "report.pdf").string());
+    dialogs.expect_save_file(
+        QDir{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}.filePath(
+            QStringLiteral("Period1 - Overall Class Report.pdf")),
+        file);
+    print_on(QStringLiteral("PDF File"));
     EXPECT_TRUE(list_by_name);
-    EXPECT_EQ((QList<QUrl>{QUrl::fromLocalFile(chart), QUrl::fromLocalFile(report)}),
-              dialogs.opened_urls());
-
-    std::vector<PdfPage> pages = pdf_pages(chart);
-    ASSERT_EQ(1U, pages.size());
-    EXPECT_GT(pages[0].width, pages[0].height);
-    const auto left_of = [&](const std::string& text) {
-        const auto word = std::ranges::find(pages[0].words, text, &PdfWord::text);
-        return word == pages[0].words.end() ? -1.0 : word->left;
-    };
-    // Cells of 13 characters of 12-point Courier New (7.2 points each).
-    EXPECT_NEAR(18.0, left_of("[Alexandria]"), 0.5);
-    EXPECT_NEAR(18.0 + 7 * 13 * 7.2, left_of("[Christophe]"), 0.5);
-    // Column 42 of 14-point Arial, whose average character is 904/2048 em, then three blanks
-    // of 569/2048 em.
-    const double heading = 18.0 + (42 * 904 + 3 * 569) / 2048.0 * 14;
-    EXPECT_NEAR(heading, left_of("FRONT"), 1.0);
-
-    // Eleven assignments: two blocks in the one document, students keyed by last name, none
-    // lost at a page break.
-    const std::vector<std::string> lines = pdf_lines(report);
-    const auto starting = [&](const std::string& start) {
-        return std::ranges::count_if(lines, [&](const std::string& line) {
-            return line.starts_with(start) && line.ends_with(")");
-        });
-    };
-    EXPECT_EQ(2, std::ranges::count(lines, "Quillmark - " + ui::short_date_now()));
-    EXPECT_EQ(2, starting("Abercrombi 0 0"));
-    EXPECT_EQ(80, starting("Pupil "));
-    // Page after page in portrait, none overflowing its bottom margin. Whatever the digits
-    // before it, every average starts at the same place: the table is in a fixed-pitch face.
-    pages = pdf_pages(report);
-    EXPECT_GT(pages.size(), 2U);
-    std::vector<double> averages;
-    for (const PdfPage& page : pages) {
-        EXPECT_LT(page.width, page.height);
-        for (const PdfWord& word : page.words) {
-            EXPECT_GE(word.top, 17.0) << word.text;
-            EXPECT_LE(word.bottom, page.height - 17.0) << word.text;
-            if (word.text.starts_with("(")) {
-                averages.push_back(word.left);
-            }
-        }
-    }
-    ASSERT_EQ(84U, averages.size());
-    const auto [leftmost, rightmost] = std::ranges::minmax(averages);
-    EXPECT_NEAR(leftmost, rightmost, 0.1);
-    const std::set<std::string> faces{"LiberationMono",        "LiberationMono-Bold",
-                                      "LiberationMono-Italic", "LiberationSans",
-                                      "LiberationSans-Bold",   "LiberationSans-Italic"};
-    EXPECT_EQ(faces, pdf_fonts(report));
+    const std::vector<PdfWord> words = pdf_pages(file).at(0).words;
+    EXPECT_NE(words.end(), std::ranges::find(words, "Abercrombi", &PdfWord::text));
+    EXPECT_EQ(QList<QUrl>{QUrl::fromLocalFile(file)}, dialogs.opened_urls());
 }
 
-TEST_F(PrintDialogTest, StudentAndAssignmentReportsReadBackAndAFileNotWrittenIsReported) {
-    students[0].last_name = "M\xfcller";
-    students[0].scores[0] = 9;
-    students[0].scores[1] = excused;
-    selected_student = 0;
-    selected_assignment = 0;
-    open(report_kind::individual_student);
-    choose_pdf();
-    const QString student = print_saving("Period1 - Individual Student Report.pdf", "s.pdf");
-    EXPECT_TRUE(handed_back());
-    open(report_kind::individual_assignment);
-    const QString assignment = print_saving("Period1 - Individual Assignment Report.pdf", "a.pdf");
-    EXPECT_TRUE(handed_back());
-    std::vector<std::string> lines = pdf_lines(student);
-    std::ranges::copy(pdf_lines(assignment), std::back_inserter(lines));
-    for (const char* line : {"Individual Student Analysis: Ana M\u00fcller", "1. Quiz 1 7. Quiz 7",
-                             "1 9 10 90 A", "2(EXCUSED)", "Individual Assignment Analysis: Quiz 1",
-                             "M\u00fcller 9 90 A", "Abercrombies 0 0 F"}) {
-        EXPECT_EQ(1, std::ranges::count(lines, line)) << line;
+// A CUPS scheduler in a temporary folder on its own socket, with one queue: no service of the
+// machine is used or touched, and this process's print service calls (Qt's and ours) go to it.
+class PrintQueueTest : public PrintDialogTest {
+protected:
+    void SetUp() override {
+        const QString root = folder_.path();
+        // The filters run as the scheduler's user "lp" when the test runs as root.
+        ::chmod(root.toLocal8Bit().constData(), 0755);
+        const QString socket = root + "/cups.sock";
+        QString files = QStringLiteral("ServerRoot %1\nRequestRoot %1\nTempDir /tmp\nCacheDir %1\n"
+                                       "StateDir %1\nErrorLog %1/log\nAccessLog %1/log\n"
+                                       "PageLog %1/log\nPrintcap %1/printcap\nFileDevice Yes\n")
+                            .arg(root);
+        if (geteuid() != 0) {
+            // An ordinary user's scheduler runs everything as that user and administers itself.
+            files += QStringLiteral("User %1\nGroup %2\nSystemGroup %2\n")
+                         .arg(QString::fromLocal8Bit(getpwuid(geteuid())->pw_name),
+                              QString::fromLocal8Bit(getgrgid(getegid())->gr_name));
+        }
+        const QString conf =
+            QStringLiteral("Listen %1\nBrowsing No\n<Location />\nAllow all\n</Location>\n")
+                .arg(socket);
+        for (const auto& [name, text] :
+             {std::pair{"/cups-files.conf", files}, {"/cupsd.conf", conf}}) {
+            QFile file{root + name};
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0);
+        }
+        qputenv("CUPS_SERVER", socket.toLocal8Bit());
+        cupsSetServer(socket.toLocal8Bit().constData());
+        // The tools of CUPS live in sbin, which a user's PATH often lacks.
+        scheduler_.setProcessChannelMode(QProcess::MergedChannels);
+        scheduler_.start(QStringLiteral("/usr/sbin/cupsd"),
+                         {QStringLiteral("-f"), QStringLiteral("-c"), root + "/cupsd.conf",
+                          QStringLiteral("-s"), root + "/cups-files.conf"});
+        ASSERT_TRUE(scheduler_.waitForStarted(10000)) << "is the cups package installed?";
+        // Up to 20 seconds for it to answer.
+        http_t* connection = nullptr;
+        for (int wait = 0; wait < 200 && scheduler_.state() == QProcess::Running && !connection;
+             ++wait) {
+            QTest::qSleep(100);
+            connection = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
+                                      HTTP_ENCRYPTION_IF_REQUESTED, 1, 1000, nullptr);
+        }
+        ASSERT_NE(nullptr, connection) << scheduler_.readAll().toStdString();
+        httpClose(connection);
+        // A queue that takes jobs through the CUPS-PDF driver and prints them into nothing.
+        ASSERT_EQ(0,
+                  QProcess::execute(QStringLiteral("/usr/sbin/lpadmin"),
+                                    {QStringLiteral("-p"), QStringLiteral("Quillmark-Test"),
+                                     QStringLiteral("-E"), QStringLiteral("-v"),
+                                     QStringLiteral("file:///dev/null"), QStringLiteral("-P"),
+                                     QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")}));
+        PrintDialogTest::SetUp();
+    }
+    void TearDown() override {
+        scheduler_.terminate();
+        scheduler_.waitForFinished(10000);
+        PrintDialogTest::TearDown();
     }
 
-    // A file that cannot be written is reported, and nothing more is opened.
-    open(report_kind::individual_assignment);
-    const QString file = in_folder("no such folder/report.pdf");
-    // A second click meanwhile must not start a second printout.
-    const auto print_disabled = [&] {
-        EXPECT_FALSE(control<QPushButton>("Command1")->isEnabled());
-    };
-    dialogs.expect_save_file(proposed("Period1 - Individual Assignment Report.pdf"), file)
-        .while_shown(print_disabled)
-        .expect_message(
-            QStringLiteral("Could not print to \"PDF File\": the file \"%1\" could not be written.")
-                .arg(file),
-            ui::Answer::ok, ui::Icon::exclamation)
-        .while_shown(print_disabled);
-    click("Command1");
-    EXPECT_TRUE(handed_back());
-    EXPECT_EQ((QList<QUrl>{QUrl::fromLocalFile(student), QUrl::fromLocalFile(assignment)}),
-              dialogs.opened_urls());
+    QTemporaryDir folder_;
+    QProcess scheduler_;
+};
+
+TEST_F(PrintQueueTest, TheChosenQueueGetsTheJob) {
+    print_on(QStringLiteral("Quillmark-Test"));
+    cups_job_t* jobs = nullptr;
+    const int count =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, "Quillmark-Test", 0, CUPS_WHICHJOBS_ALL);
+    ASSERT_EQ(1, count);
+    EXPECT_EQ(std::string{"Period1 - Overall Class Report"}, jobs[0].title);
+    cupsFreeJobs(count, jobs);
 }
 
 } // namespace

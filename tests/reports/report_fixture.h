@@ -43,9 +43,7 @@ protected:
 
     static void add_student(std::int16_t slot, const std::string& id, const std::string& last,
                             std::initializer_list<std::int16_t> scores) {
-        students[slot].id_number = id;
-        students[slot].first_name = "Pat";
-        students[slot].last_name = last;
+        students[slot] = {"Pat", last, id, {}, {}, {}, {}};
         std::copy(scores.begin(), scores.end(), students[slot].scores.begin());
     }
 

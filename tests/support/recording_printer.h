@@ -29,12 +29,12 @@ public:
             new_page();
         }
         used_ += current_line_height();
-        std::string state = "@" + font_ + " " + std::to_string(size_) + (bold_ ? " bold" : "") +
-                            (italic_ ? " italic" : "") + (underline_ ? " underline" : "") +
-                            (landscape_ ? " landscape" : "");
-        if (transcript.empty() || state != in_force_) {
-            transcript.push_back(state);
-            in_force_ = std::move(state);
+        const std::string state = "@" + font_ + " " + std::to_string(size_) +
+                                  (bold_ ? " bold" : "") + (italic_ ? " italic" : "") +
+                                  (underline_ ? " underline" : "") +
+                                  (landscape_ ? " landscape" : "");
+        if (state != in_force_) {
+            transcript.push_back(in_force_ = state);
         }
         transcript.push_back(text);
         lines.push_back(text);
@@ -55,21 +55,19 @@ public:
     void new_page() override {
         if (used_ > 0) {
             transcript.emplace_back("<new page>");
+            lines.emplace_back("<new page>");
             used_ = 0;
         }
     }
 
     std::vector<std::string> transcript;
-    std::vector<std::string> lines; // the printed lines alone
+    std::vector<std::string> lines; // the printed lines and page breaks alone
     std::optional<double> page_height;
 
 private:
     std::string font_;
     int size_ = 0;
-    bool bold_ = false;
-    bool italic_ = false;
-    bool underline_ = false;
-    bool landscape_ = false;
+    bool bold_ = false, italic_ = false, underline_ = false, landscape_ = false;
     std::string in_force_;
     double used_ = 0; // of the current page
 };
