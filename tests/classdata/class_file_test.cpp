@@ -81,6 +81,91 @@ TEST_F(ClassFileTest, SlotsKeepTheirIndicesAcrossGapsAndUnusedDataIsLeftOut) {
               written());
 }
 
+TEST_F(ClassFileTest, OlderLayoutLoadsAndIsSavedExtended) {
+    clear_class();
+    ASSERT_TRUE(read(crlf({"T. Sample", "T. Sample", "epp999", "bsd000", " 0 ", "Ann", "Sample",
+                           "1001", "bsb001", " 0 ", " 18 ", "esb001", "esd000", "bad002", " 0 ",
+                           "Quiz 1", " 20 ", "ead002"}) +
+                     grading));
+    students[0].telephone = "555-0100";
+    students[0].address = "12 Elm St";
+    EXPECT_EQ(worked_example, written());
+}
+
+TEST_F(ClassFileTest, SpareSlotsAreReadButNeverWritten) {
+    clear_class();
+    ASSERT_TRUE(
+        read(crlf({"bpp992", "",      "epp999", "bsd000", " 300 ", "A",     "B",      "9",
+                   "",       "",      "",       "bsb001", " 200 ", " 5 ",   "esb001", "esd000",
+                   "bad002", " 200 ", "Spare",  "",       " 10 ",  "ead002"}) +
+             grading));
+    EXPECT_EQ("9", students[300].id_number);
+    EXPECT_EQ(5, students[300].scores[200]);
+    EXPECT_EQ(10, asg_points[200]);
+    EXPECT_EQ(crlf({"bpp992", "", "epp999", "bsd000", "esd000", "bad002", "ead002"}) + grading,
+              written());
+}
+
+TEST_F(ClassFileTest, ReadingIsLenientWhereTheFormatAllows) {
+    clear_class();
+    // Bare line feeds; repeated blocks overwrite field by field; markers in text fields stay
+    // text; numbers are rounded halves to even; flags in any case or as numbers.
+    students[4].scores[2] = 7;
+    ASSERT_TRUE(read(crlf(
+        {"bpp992", "esd000", "x",      "x",      " 4 ",    "esb001", "esd000", "1",        "",
+         "",       "",       "bsb001", " 0 ",    " 18.5 ", " 1 ",    "5",      "esb001",   " 4.4 ",
+         "Ann",    "esb001", "1",      "esd000", "",       "",       "x",      "1",        "19.5",
+         "2",      "abc",    "esb001", "esd000", "x",      " 1 ",    "Quiz",   "notes",    "  2 0",
+         "ead002", "x",      "TRUE",   " -1 ",   "1",      "2",      "3",      "4",        "1e-999",
+         "6",      "7",      "8",      "9",      "10",     "11",     "12",     "99999999", "Maybe"},
+        "\n")));
+    EXPECT_EQ("esd000", instructor);
+    EXPECT_EQ("Ann", students[4].first_name);
+    EXPECT_EQ("esb001", students[4].last_name);
+    EXPECT_EQ("esd000", students[4].telephone);
+    const std::array<std::int16_t, 3> scores{18, 20, 0};
+    EXPECT_EQ(scores,
+              (std::array{students[4].scores[0], students[4].scores[1], students[4].scores[2]}));
+    EXPECT_EQ(20, asg_points[1]);
+    EXPECT_TRUE(use_plus);
+    EXPECT_TRUE(use_minus);
+    EXPECT_EQ(0, grade_scale[4]);
+    EXPECT_EQ(12, grade_scale[11]);
+    EXPECT_EQ(0, grade_scale[12]);
+}
+
+TEST_F(ClassFileTest, OnlyStaleTemporaryFilesOfSavesAreRemoved) {
+    const auto make = [this](const std::string& name, std::chrono::seconds age) {
+        write_file(name, "kept");
+        fs::last_write_time(folder() / name, fs::file_time_type::clock::now() - age);
+    };
+    const std::chrono::seconds hour{3600};
+    make(".quillmark-a1B2c3.tmp", std::chrono::seconds{90});
+    // A save may still be writing this one.
+    make(".quillmark-Fresh1.tmp", std::chrono::seconds{30});
+    const std::vector<std::string> near_misses = {
+        ".quillmark-ABCDE.tmp", ".quillmark-ABCDEFG.tmp",    ".quillmark-AB_DEF.tmp",
+        "quillmark-ABCDEF.tmp", ".quillmark-ABCDEF.tmp.cls", ".quillmark-ABCDEF.TMP"};
+    for (const std::string& name : near_misses) {
+        make(name, hour);
+    }
+    make("target", hour);
+    fs::create_symlink(folder() / "target", folder() / ".quillmark-Linked.tmp");
+    fs::create_directory(folder() / ".quillmark-Folder.tmp");
+
+    remove_stale_temporary_files(folder());
+
+    EXPECT_FALSE(fs::exists(folder() / ".quillmark-a1B2c3.tmp"));
+    EXPECT_TRUE(fs::exists(folder() / ".quillmark-Fresh1.tmp"));
+    for (const std::string& name : near_misses) {
+        EXPECT_TRUE(fs::exists(folder() / name)) << name;
+    }
+    EXPECT_TRUE(fs::is_symlink(folder() / ".quillmark-Linked.tmp"));
+    EXPECT_EQ("kept", read_file("target"));
+    EXPECT_TRUE(fs::is_directory(folder() / ".quillmark-Folder.tmp"));
+    remove_stale_temporary_files(folder() / "missing");
+}
+
 TEST_F(ClassFileTest, UnreadableFilesNameTheLineAndChangeNothing) {
     const auto with_line = [](std::size_t number, std::string_view text) {
         std::vector<std::string_view> lines = example_lines;

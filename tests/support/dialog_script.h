@@ -90,7 +90,6 @@ public:
 
     // Fails the test for every expected box that has not come; forgets them.
     void verify();
-    bool done() const { return expected_.empty(); }
 
     ui::Answer message(const QString& text, ui::Icon icon, ui::Buttons buttons) override;
     ui::Answer detailed_message(const QString& text, const QString& details, ui::Icon icon,
