@@ -106,118 +106,148 @@ TEST_F(ClassFilesTest, AnExportMayNotReplaceAFileOfTheProgramFolder) {
               check_export_file(folder() / "out" / "link.csv").message());
 }
 
-TEST_F(ClassFilesTest, ChartsGoWithTheirClassesButAreNeverReplacedNorTakenFromAnother) {
-    write_file("Period 1.cls", "class");
-    write_file("Period 1.chart", "chart");
-    ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "Algebra"));
-    EXPECT_EQ((Names{"Algebra.chart", "Algebra.cls"}), files_in(folder()));
-    EXPECT_EQ("chart", read_file("Algebra.chart"));
-
-    // A chart a restore left without its class, in any letter case.
-    write_file("geometry.chart", "other desks");
-    for (const char* name : {"Geometry", "GEOMETRY.cls"}) {
-        EXPECT_EQ("A seating chart named \"" + std::string{name}.substr(0, 8) +
-                      ".chart\" already exists; the class was not renamed.",
-                  rename_class_file(folder(), "Algebra.cls", name).message());
+// Every entry under the folder, sorted: a folder as "path/", a file as "path" when it holds its
+// own path (as put_entries writes it), otherwise as "path<what it holds".
+Names entries(const fs::path& folder) {
+    Names names;
+    for (const auto& entry : fs::recursive_directory_iterator{folder}) {
+        const std::string path = fs::relative(entry.path(), folder).string();
+        if (entry.is_directory()) {
+            names.push_back(path + "/");
+            continue;
+        }
+        std::ifstream in{entry.path(), std::ios::binary};
+        const std::string bytes{std::istreambuf_iterator<char>{in}, {}};
+        names.push_back(bytes == path ? path : path + "<" + bytes);
     }
-    EXPECT_EQ((Names{"Algebra.chart", "Algebra.cls", "geometry.chart"}), files_in(folder()));
-    EXPECT_EQ("other desks", read_file("geometry.chart"));
-
-    // "Algebra.web" shares the chart: a renamed or deleted sibling leaves it there.
-    write_file("Algebra.web", "web");
-    ASSERT_TRUE(rename_class_file(folder(), "Algebra.cls", "Calculus"));
-    EXPECT_EQ("chart", read_file("Calculus.chart"));
-    ASSERT_TRUE(rename_class_file(folder(), "Algebra.web", "Algebra"));
-    EXPECT_EQ("chart", read_file("Algebra.chart"));
-    write_file("Calculus.web", "web");
-    ASSERT_TRUE(delete_class_file(folder(), "Calculus.cls"));
-    EXPECT_EQ("chart", read_file("Calculus.chart"));
-    ASSERT_TRUE(delete_class_file(folder(), "Calculus.web"));
-    ASSERT_TRUE(delete_class_file(folder(), "Algebra.cls"));
-    EXPECT_EQ((Names{"geometry.chart"}), files_in(folder()));
-
-    // A chart that cannot go along keeps the class under its old name.
-    write_file("Art.cls", "art");
-    write_file("Art.web", "art");
-    fs::create_directories(folder() / "Art.chart" / "inside");
-    EXPECT_TRUE(rename_class_file(folder(), "Art.cls", "Music")
-                    .message()
-                    .starts_with("Could not rename \"Art.chart\": "));
-    EXPECT_EQ((Names{"Art.chart", "Art.cls", "Art.web", "geometry.chart"}), files_in(folder()));
+    std::ranges::sort(names);
+    return names;
 }
 
-TEST_F(ClassFilesTest, ACopyThatFailsStopsTheRestoreAndLeavesNoTemporaryFile) {
-    const fs::path drive = folder() / "drive";
-    fs::create_directory(drive);
-    for (const char* name : {"A.cls", "D.cls", "E.cls"}) {
-        std::ofstream{drive / name} << "disk";
+void put_entries(const fs::path& folder, const Names& names) {
+    for (const auto& entry : fs::directory_iterator{folder}) {
+        fs::remove_all(entry.path());
     }
-    write_file("A.cls", "a");
-    fs::create_directory(folder() / "D.cls");
-    EXPECT_EQ("Restore stopped: could not copy \"D.cls\": Is a directory.",
-              restore_classes({"A.cls", "D.cls", "E.cls"}, drive).message());
-    EXPECT_EQ("Restore stopped: could not copy \"Gone.cls\": No such file or directory.",
-              restore_classes({"Gone.cls"}, drive).message());
-    EXPECT_EQ("disk", read_file("A.cls"));
-    EXPECT_EQ((Names{"A.cls", "D.cls", "drive"}), files_in(folder()));
-    const std::string long_name = std::string(40, 'L') + std::string(40, 'R') + ".cls";
-    EXPECT_EQ("Restore stopped: could not copy \"" + std::string(30, 'L') + "\x85" +
-                  std::string(25, 'R') + ".cls\": No such file or directory.",
-              restore_classes({long_name}, drive).message());
+    for (const std::string& name : names) {
+        if (name.ends_with('/')) {
+            fs::create_directories(folder / name);
+        } else {
+            std::ofstream{folder / name, std::ios::binary} << name;
+        }
+    }
+}
 
-    fs::create_directory(drive / "sub");
+// "rename FILE NEW", "delete FILE", "save FILE", or "backup"/"restore" FILE... with "drive".
+Result operate(const fs::path& folder, const std::string& operation) {
+    std::istringstream words{operation};
+    std::string verb;
+    words >> verb;
+    const Names names{std::istream_iterator<std::string>{words}, {}};
+    if (verb == "rename") {
+        return rename_class_file(folder, names[0], names[1]);
+    }
+    if (verb == "delete") {
+        return delete_class_file(folder, names[0]);
+    }
+    if (verb == "save") {
+        return save_class(folder / names[0]);
+    }
+    return (verb == "backup" ? backup_classes : restore_classes)(names, folder / "drive");
+}
+
+// The chart and the categories go along with their class; a ".web" class shares the chart of
+// its ".cls" sibling but has categories of its own; no companion is ever replaced; a copy that
+// fails stops the rest and leaves no temporary file.
+TEST_F(ClassFilesTest, CompanionsGoWithTheirClassAndNothingIsReplaced) {
+    const Names lone{"A.categories", "A.chart", "A.cls"};
+    const Names web{"A.categories", "A.chart", "A.cls", "A.web", "A.web.categories"};
+    const Names on_drive{"drive/", "drive/A.categories", "drive/A.chart", "drive/A.cls"};
+    const auto with = [](Names names, const Names& more) {
+        names.insert(names.end(), more.begin(), more.end());
+        return names;
+    };
+    const std::string long_name = std::string(40, 'L') + std::string(40, 'R') + ".cls";
+    struct Row {
+        Names before;
+        std::string operation;
+        std::string refusal;
+        // A refusal without it leaves everything as before.
+        Names after = {};
+    };
+    const std::vector<Row> rows{
+        {lone,
+         "rename A.cls B",
+         "",
+         {"B.categories<A.categories", "B.chart<A.chart", "B.cls<A.cls"}},
+        {lone, "delete A.cls", "", {}},
+        {with(lone, {"drive/"}), "backup A.cls", "",
+         with(lone, {"drive/", "drive/A.categories<A.categories", "drive/A.chart<A.chart",
+                     "drive/A.cls<A.cls"})},
+        {with({"A.cls"}, on_drive), "restore A.cls", "",
+         with(on_drive,
+              {"A.categories<drive/A.categories", "A.chart<drive/A.chart", "A.cls<drive/A.cls"})},
+        {web,
+         "rename A.cls B",
+         "",
+         {"A.chart", "A.web", "A.web.categories", "B.categories<A.categories", "B.chart<A.chart",
+          "B.cls<A.cls"}},
+        {web,
+         "rename A.web B",
+         "",
+         {"A.categories", "A.chart", "A.cls", "B.categories<A.web.categories", "B.chart<A.chart",
+          "B.cls<A.web"}},
+        {web, "delete A.cls", "", {"A.chart", "A.web", "A.web.categories"}},
+        {web, "delete A.web", "", lone},
+        {with(web, {"drive/"}), "backup A.web", "",
+         with(web, {"drive/", "drive/A.chart<A.chart", "drive/A.web<A.web",
+                    "drive/A.web.categories<A.web.categories"})},
+        // A chart a restore left without its class, in any letter case.
+        {with(lone, {"b.chart"}), "rename A.cls B",
+         "A seating chart named \"B.chart\" already exists; the class was not renamed."},
+        {with(lone, {"b.chart"}), "rename A.cls B.CLS",
+         "A seating chart named \"B.chart\" already exists; the class was not renamed."},
+        {with(lone, {"B.categories"}), "rename A.cls B",
+         "A categories file named \"B.categories\" already exists; the class was not renamed."},
+        {{"A.chart/", "A.chart/inside/", "A.cls", "A.web"},
+         "rename A.cls B",
+         "Could not rename \"A.chart\": Invalid argument."},
+        {{"A.cls", "D.cls/", "drive/", "drive/A.cls", "drive/D.cls", "drive/E.cls"},
+         "restore A.cls D.cls E.cls",
+         "Restore stopped: could not copy \"D.cls\": Is a directory.",
+         {"A.cls<drive/A.cls", "D.cls/", "drive/", "drive/A.cls", "drive/D.cls", "drive/E.cls"}},
+        {{"drive/"},
+         "restore Gone.cls",
+         "Restore stopped: could not copy \"Gone.cls\": No such file or directory."},
+        {{"drive/"},
+         "restore " + long_name,
+         "Restore stopped: could not copy \"" + std::string(30, 'L') + "\x85" +
+             std::string(25, 'R') + ".cls\": No such file or directory."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.operation + " in " + ::testing::PrintToString(row.before));
+        put_entries(folder(), row.before);
+        EXPECT_EQ(row.refusal, operate(folder(), row.operation).message());
+        Names after = row.refusal.empty() || !row.after.empty() ? row.after : row.before;
+        std::ranges::sort(after);
+        EXPECT_EQ(after, entries(folder()));
+    }
+
+    fs::create_directories(folder() / "drive" / "sub");
     for (const std::string name : {"../A.cls", "sub/A.cls", "..", ""}) {
         EXPECT_EQ("Backup stopped: could not copy \"" + name +
                       "\": the name is no plain file name.",
-                  backup_classes({name}, drive / "sub").message());
+                  backup_classes({name}, folder() / "drive" / "sub").message());
     }
-    EXPECT_TRUE(fs::is_empty(drive / "sub"));
-}
-
-// Runs the action with a file size limit that stands in for a full disk, and bites even for root.
-template <typename Action> auto with_file_size_limit(rlim_t bytes, Action action) {
-    rlimit original{};
-    ::getrlimit(RLIMIT_FSIZE, &original);
-    rlimit small = original;
-    small.rlim_cur = bytes;
-    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    auto result = action();
-    ::setrlimit(RLIMIT_FSIZE, &original);
-    std::signal(SIGXFSZ, previous_handler);
-    return result;
-}
-
-TEST_F(ClassFilesTest, ACopyCutShortLeavesTheOldFileByteForByte) {
-    const fs::path drive = folder() / "drive";
-    fs::create_directory(drive);
-    const std::string large(4096, 'n');
-    std::ofstream{drive / "A.cls"} << large;
-    write_file("A.cls", "old class\r\n");
-    write_file("B.cls", large);
-    std::ofstream{drive / "B.cls"} << "old backup\r\n";
-
-    EXPECT_EQ(
-        "Restore stopped: could not copy \"A.cls\": File too large.",
-        with_file_size_limit(512, [&] { return restore_classes({"A.cls"}, drive); }).message());
-    EXPECT_EQ(
-        "Backup stopped: could not copy \"B.cls\": File too large.",
-        with_file_size_limit(512, [&] { return backup_classes({"B.cls"}, drive); }).message());
-    EXPECT_EQ("old class\r\n", read_file("A.cls"));
-    EXPECT_EQ("old backup\r\n", read_file("drive/B.cls"));
-    EXPECT_EQ((Names{"A.cls", "B.cls", "drive"}), files_in(folder()));
-    EXPECT_EQ((Names{"A.cls", "B.cls"}), files_in(drive));
+    EXPECT_TRUE(fs::is_empty(folder() / "drive" / "sub"));
 }
 
 // Records the calls that make a file last, and fails the one named.
 class RecordingDisk : public DiskCalls {
 public:
-    explicit RecordingDisk(std::string failing = {})
+    explicit RecordingDisk(std::string failing)
         : failing_{std::move(failing)}
         , previous_{set_disk_calls(this)} {}
     ~RecordingDisk() override { set_disk_calls(previous_); }
-    RecordingDisk(const RecordingDisk&) = delete;
-    RecordingDisk& operator=(const RecordingDisk&) = delete;
 
     int write(int descriptor, std::string_view bytes) override {
         return step("write", [&] { return DiskCalls::write(descriptor, bytes); });
@@ -247,57 +277,46 @@ private:
     DiskCalls* previous_;
 };
 
+// A flush that fails is a copy that failed; an unflushed file is never renamed into place.
 TEST_F(ClassFilesTest, EveryCopyAndSaveIsFlushedThenRenamedThenItsFolderFlushed) {
-    const fs::path drive = folder() / "drive";
-    fs::create_directory(drive);
-    write_file("A.cls", "a");
-    write_file("A.chart", "desks");
+    put_entries(folder(), {"A.chart", "A.cls", "drive/", "drive/A.cls"});
     const std::string program = folder().filename().string();
-    const auto steps_into = [](const std::string& file, const std::string& folder_name) {
-        return Names{"write", "flush", "rename to " + file, "flush " + folder_name};
+    const auto into = [](Names steps, const std::string& file, const std::string& folder_name) {
+        for (const std::string& step :
+             Names{"write", "flush", "rename to " + file, "flush " + folder_name}) {
+            steps.push_back(step);
+        }
+        return steps;
     };
-    const auto joined = [](Names first, const Names& second) {
-        first.insert(first.end(), second.begin(), second.end());
-        return first;
+    const std::string backup_failed =
+        "Backup stopped: could not copy \"A.cls\": Input/output error.";
+    const std::string save_failed = "Could not save \"A.cls\": Input/output error.";
+    struct Row {
+        std::string failing;
+        std::string operation;
+        std::string refusal;
+        Names steps = {};
     };
-    {
-        RecordingDisk disk;
-        ASSERT_TRUE(backup_classes({"A.cls"}, drive));
-        EXPECT_EQ(joined(steps_into("A.cls", "drive"), steps_into("A.chart", "drive")), disk.steps);
-    }
-    {
-        RecordingDisk disk;
-        ASSERT_TRUE(restore_classes({"A.cls"}, drive));
-        EXPECT_EQ(joined(steps_into("A.cls", program), steps_into("A.chart", program)), disk.steps);
-    }
-    {
-        RecordingDisk disk;
-        ASSERT_TRUE(save_class(folder() / "B.cls"));
-        EXPECT_EQ(steps_into("B.cls", program), disk.steps);
-    }
-
-    // A flush that fails is a copy that failed; an unflushed file is never renamed into place.
-    {
-        RecordingDisk disk{"flush drive"};
-        EXPECT_EQ("Backup stopped: could not copy \"A.cls\": Input/output error.",
-                  backup_classes({"A.cls"}, drive).message());
-    }
-    write_file("A.cls", "a, later");
-    for (const char* failing : {"flush", "write"}) {
-        RecordingDisk disk{failing};
-        EXPECT_EQ("Backup stopped: could not copy \"A.cls\": Input/output error.",
-                  backup_classes({"A.cls"}, drive).message());
-        EXPECT_EQ("a", read_file("drive/A.cls"));
-        EXPECT_EQ((Names{"A.chart", "A.cls"}), files_in(drive));
-        RecordingDisk save_disk{failing};
-        EXPECT_EQ("Could not save \"A.cls\": Input/output error.",
-                  save_class(folder() / "A.cls").message());
-        EXPECT_EQ("a, later", read_file("A.cls"));
-    }
-    {
-        RecordingDisk disk{"flush " + program};
-        EXPECT_EQ("Restore stopped: could not copy \"A.cls\": Input/output error.",
-                  restore_classes({"A.cls"}, drive).message());
+    for (const Row& row : std::vector<Row>{
+             {"write", "backup A.cls", backup_failed},
+             {"flush", "backup A.cls", backup_failed},
+             {"write", "save A.cls", save_failed},
+             {"flush", "save A.cls", save_failed},
+             {"flush drive", "backup A.cls", backup_failed},
+             {"flush " + program, "restore A.cls",
+              "Restore stopped: could not copy \"A.cls\": Input/output error."},
+             {"", "backup A.cls", "", into(into({}, "A.cls", "drive"), "A.chart", "drive")},
+             {"", "restore A.cls", "", into(into({}, "A.cls", program), "A.chart", program)},
+             {"", "save B.cls", "", into({}, "B.cls", program)}}) {
+        SCOPED_TRACE(row.failing + " in " + row.operation);
+        const Names before = entries(folder());
+        RecordingDisk disk{row.failing};
+        EXPECT_EQ(row.refusal, operate(folder(), row.operation).message());
+        if (row.refusal.empty()) {
+            EXPECT_EQ(row.steps, disk.steps);
+        } else if (row.failing == "write" || row.failing == "flush") {
+            EXPECT_EQ(before, entries(folder()));
+        }
     }
 }
 
@@ -350,51 +369,6 @@ TEST(RemovableDrive, TheFirstMediumOrNamedFolderApartFromTheClassesOrWhyNone) {
               absent.refusal);
     ::unsetenv("QUILLMARK_BACKUP_DIR");
     fs::remove_all(media);
-}
-
-TEST_F(ClassFilesTest, RenameDeleteBackupAndRestoreCarryTheCategories) {
-    write_file("Period 1.cls", "class");
-    write_file("Period 1.chart", "chart");
-    write_file("Period 1.categories", "categories");
-    ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "Algebra"));
-    EXPECT_EQ((Names{"Algebra.categories", "Algebra.chart", "Algebra.cls"}), files_in(folder()));
-    EXPECT_EQ("categories", read_file("Algebra.categories"));
-
-    // Categories are never replaced: the class and its chart keep their old names.
-    write_file("Geometry.categories", "other");
-    EXPECT_EQ("A categories file named \"Geometry.categories\" already exists; the class was not "
-              "renamed.",
-              rename_class_file(folder(), "Algebra.cls", "Geometry").message());
-    EXPECT_EQ("other", read_file("Geometry.categories"));
-    fs::remove(folder() / "Geometry.categories");
-    EXPECT_EQ((Names{"Algebra.categories", "Algebra.chart", "Algebra.cls"}), files_in(folder()));
-
-    const fs::path drive = folder() / "drive";
-    fs::create_directory(drive);
-    ASSERT_TRUE(backup_classes({"Algebra.cls"}, drive));
-    EXPECT_EQ((Names{"Algebra.categories", "Algebra.chart", "Algebra.cls"}), files_in(drive));
-
-    ASSERT_TRUE(delete_class_file(folder(), "Algebra.cls"));
-    EXPECT_EQ((Names{"drive"}), files_in(folder()));
-
-    ASSERT_TRUE(restore_classes({"Algebra.cls"}, drive));
-    EXPECT_EQ("categories", read_file("Algebra.categories"));
-
-    // "Algebra.web" shares the chart but has categories of its own, which go with it alone.
-    write_file("Algebra.web", "web");
-    write_file("Algebra.web.categories", "web categories");
-    fs::remove_all(drive);
-    fs::create_directory(drive);
-    ASSERT_TRUE(backup_classes({"Algebra.web"}, drive));
-    EXPECT_EQ((Names{"Algebra.chart", "Algebra.web", "Algebra.web.categories"}), files_in(drive));
-    ASSERT_TRUE(rename_class_file(folder(), "Algebra.web", "Biology"));
-    EXPECT_EQ("web categories", read_file("Biology.categories"));
-    ASSERT_TRUE(restore_classes({"Algebra.web"}, drive));
-    ASSERT_TRUE(delete_class_file(folder(), "Algebra.web"));
-    EXPECT_EQ((Names{"Algebra.categories", "Algebra.chart", "Algebra.cls", "Biology.categories",
-                     "Biology.chart", "Biology.cls", "drive"}),
-              files_in(folder()));
-    EXPECT_EQ("categories", read_file("Algebra.categories"));
 }
 
 } // namespace
