@@ -11,12 +11,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace quillmark {
 namespace {
@@ -25,95 +23,16 @@ namespace fs = std::filesystem;
 using ClassFilesTest = testing::ClassFixture;
 using Names = std::vector<std::string>;
 
-Names files_in(const fs::path& folder) {
-    Names names;
-    for (const auto& entry : fs::directory_iterator{folder}) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::ranges::sort(names);
-    return names;
-}
-
-TEST_F(ClassFilesTest, ListsClassFilesOnlyInCaseInsensitiveOrder) {
-    for (const char* name :
-         {"b.cls", "Zeta.cls", "A.CLS", "c.Web", "a.web", "B.cls", "notes.txt", "Period 1.cls.bak",
-          ".Period 1.cls.Xy12Ab.tmp", "\xC3\x89mile.cls", "\xE6\x97\xA5.cls"}) {
-        write_file(name, "");
-    }
-    fs::create_directory(folder() / "Folder.cls");
-    ASSERT_TRUE(create_class_file(folder(), "\x80"));
-
-    // "€" and "É" are Windows-1252 0x80 and 0xC9, after every ASCII letter; the Japanese name
-    // has no spelling.
-    EXPECT_EQ((Names{"A.CLS", "a.web", "B.cls", "b.cls", "c.Web", "Zeta.cls", "\x80.cls",
-                     "\xC9mile.cls"}),
-              list_class_files(folder()));
-    EXPECT_TRUE(fs::exists(folder() / "\xE2\x82\xAC.cls"));
-    EXPECT_EQ(Names{}, list_class_files(folder() / "missing"));
-}
-
-TEST_F(ClassFilesTest, UnsafeNamesAreRefusedAndACaseChangeIsNoClash) {
-    write_file("Period 1.cls", "kept");
-    for (const std::string& name : Names{"a/b", "..\\x", ".", "..", "   ", ".cls", " .web",
-                                         "tab\there", std::string{"nul\0x", 5}}) {
-        const std::string expected = "\"" + name + "\" cannot be used as a class name.";
-        EXPECT_EQ(expected, create_class_file(folder(), name).message());
-        EXPECT_EQ(expected, rename_class_file(folder(), "Period 1.cls", name).message());
-    }
-    ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "  PERIOD 1  "));
-    EXPECT_EQ((Names{"PERIOD 1.cls"}), files_in(folder()));
-    EXPECT_EQ("kept", read_file("PERIOD 1.cls"));
-}
-
-TEST_F(ClassFilesTest, AnOpenedClassIsTheBaseOfTheNextSaveAndANewClassHasNone) {
-    students[0].id_number = "1001";
-    ASSERT_TRUE(save_class(folder() / "Algebra.cls"));
-    write_file("New.cls", "");
-    ASSERT_TRUE(open_class("Algebra.cls"));
-    EXPECT_EQ(read_file("Algebra.cls"), class_file_base);
-    ASSERT_TRUE(open_class("New.cls"));
-    EXPECT_EQ("", class_file_base);
-}
-
-TEST_F(ClassFilesTest, AnExportMayNotReplaceAFileOfTheProgramFolder) {
-    write_file("Period 3.cls", "");
-    fs::create_directories(folder() / "out");
-    fs::create_symlink(folder() / "Period 3.cls", folder() / "out" / "link.csv");
-    fs::create_symlink(folder(), folder() / "out" / "alias");
-    fs::create_symlink(folder() / "out" / "grades.csv", folder() / "linked.web");
-    const std::vector<std::pair<fs::path, bool>> cases{
-        {"Period 3.cls", true},
-        {"New.CLS", true},
-        {"a.web", true},
-        {"Period 3.chart", true},
-        {"Period 3.categories", true},
-        {"a.web.categories", true},
-        {"qmk.dat", true},
-        {"qmk.els", true},
-        {"QMK.DAT", false},
-        {"Period 3 - Grades.csv", false},
-        {"out/Period 3.cls", false},
-        {"out/../Period 3.cls", true},
-        {"out/link.csv", true},
-        {"out/alias/qmk.els", true},
-        {"linked.web", true},
-        {"out/grades.csv", false},
-    };
-    for (const auto& [name, own] : cases) {
-        EXPECT_EQ(!own, static_cast<bool>(check_export_file(folder() / name))) << name;
-    }
-    EXPECT_EQ("\"link.csv\" is one of Quillmark's own files; export the grades to another file.",
-              check_export_file(folder() / "out" / "link.csv").message());
-}
-
-// Every entry under the folder, sorted: a folder as "path/", a file as "path" when it holds its
-// own path (as put_entries writes it), otherwise as "path<what it holds".
+// Every entry under the folder but the backup "drive" itself, sorted: a folder as "path/", a
+// file as "path" when it holds its own path (as put_entries writes it), else "path<what it holds".
 Names entries(const fs::path& folder) {
     Names names;
     for (const auto& entry : fs::recursive_directory_iterator{folder}) {
         const std::string path = fs::relative(entry.path(), folder).string();
         if (entry.is_directory()) {
-            names.push_back(path + "/");
+            if (path != "drive") {
+                names.push_back(path + "/");
+            }
             continue;
         }
         std::ifstream in{entry.path(), std::ios::binary};
@@ -128,6 +47,7 @@ void put_entries(const fs::path& folder, const Names& names) {
     for (const auto& entry : fs::directory_iterator{folder}) {
         fs::remove_all(entry.path());
     }
+    fs::create_directory(folder / "drive");
     for (const std::string& name : names) {
         if (name.ends_with('/')) {
             fs::create_directories(folder / name);
@@ -155,17 +75,75 @@ Result operate(const fs::path& folder, const std::string& operation) {
     return (verb == "backup" ? backup_classes : restore_classes)(names, folder / "drive");
 }
 
+TEST_F(ClassFilesTest, ListsClassFilesOnlyInCaseInsensitiveOrder) {
+    for (const char* name :
+         {"b.cls", "Zeta.cls", "A.CLS", "c.Web", "a.web", "B.cls", "notes.txt", "Period 1.cls.bak",
+          ".Period 1.cls.Xy12Ab.tmp", "\xC3\x89mile.cls", "\xE6\x97\xA5.cls"}) {
+        write_file(name, "");
+    }
+    fs::create_directory(folder() / "Folder.cls");
+    ASSERT_TRUE(create_class_file(folder(), "\x80"));
+
+    // "€" and "É" are Windows-1252 0x80 and 0xC9, after every ASCII letter; the Japanese name
+    // has no spelling.
+    EXPECT_EQ((Names{"A.CLS", "a.web", "B.cls", "b.cls", "c.Web", "Zeta.cls", "\x80.cls",
+                     "\xC9mile.cls"}),
+              list_class_files(folder()));
+    EXPECT_TRUE(fs::exists(folder() / "\xE2\x82\xAC.cls"));
+    EXPECT_EQ(Names{}, list_class_files(folder() / "missing"));
+}
+
+TEST_F(ClassFilesTest, UnsafeNamesAndOtherClassesNamesAreRefusedButACaseChangeIsNoClash) {
+    put_entries(folder(), {"Algebra.web", "Period 1.cls"});
+    for (const std::string& name : Names{"a/b", "..\\x", ".", "..", "   ", ".cls", " .web",
+                                         "tab\there", std::string{"nul\0x", 5}}) {
+        const std::string expected = "\"" + name + "\" cannot be used as a class name.";
+        EXPECT_EQ(expected, create_class_file(folder(), name).message());
+        EXPECT_EQ(expected, rename_class_file(folder(), "Period 1.cls", name).message());
+    }
+    const std::string clash = "A class named \"period 1\" already exists.";
+    EXPECT_EQ(clash, create_class_file(folder(), "period 1").message());
+    EXPECT_EQ(clash, rename_class_file(folder(), "Algebra.web", "period 1").message());
+    ASSERT_TRUE(rename_class_file(folder(), "Period 1.cls", "  PERIOD 1  "));
+    EXPECT_EQ((Names{"Algebra.web", "PERIOD 1.cls<Period 1.cls"}), entries(folder()));
+}
+
+TEST_F(ClassFilesTest, AnOpenedClassIsTheBaseOfTheNextSaveAndANewClassHasNone) {
+    students[0].id_number = "1001";
+    ASSERT_TRUE(save_class(folder() / "Algebra.cls"));
+    write_file("New.cls", "");
+    ASSERT_TRUE(open_class("Algebra.cls"));
+    EXPECT_EQ(read_file("Algebra.cls"), class_file_base);
+    ASSERT_TRUE(open_class("New.cls"));
+    EXPECT_EQ("", class_file_base);
+}
+
+TEST_F(ClassFilesTest, AnExportMayNotReplaceAFileOfTheProgramFolder) {
+    write_file("Period 3.cls", "");
+    fs::create_directories(folder() / "out");
+    fs::create_symlink(folder() / "Period 3.cls", folder() / "out" / "link.csv");
+    fs::create_symlink(folder(), folder() / "out" / "alias");
+    fs::create_symlink(folder() / "out" / "grades.csv", folder() / "linked.web");
+    for (const char* own :
+         {"Period 3.cls", "New.CLS", "a.web", "Period 3.chart", "Period 3.categories",
+          "a.web.categories", "qmk.dat", "qmk.els", "out/../Period 3.cls", "out/link.csv",
+          "out/alias/qmk.els", "linked.web"}) {
+        EXPECT_FALSE(check_export_file(folder() / own)) << own;
+    }
+    for (const char* other :
+         {"QMK.DAT", "Period 3 - Grades.csv", "out/Period 3.cls", "out/grades.csv"}) {
+        EXPECT_TRUE(check_export_file(folder() / other)) << other;
+    }
+    EXPECT_EQ("\"link.csv\" is one of Quillmark's own files; export the grades to another file.",
+              check_export_file(folder() / "out" / "link.csv").message());
+}
+
 // The chart and the categories go along with their class; a ".web" class shares the chart of
 // its ".cls" sibling but has categories of its own; no companion is ever replaced; a copy that
 // fails stops the rest and leaves no temporary file.
 TEST_F(ClassFilesTest, CompanionsGoWithTheirClassAndNothingIsReplaced) {
     const Names lone{"A.categories", "A.chart", "A.cls"};
     const Names web{"A.categories", "A.chart", "A.cls", "A.web", "A.web.categories"};
-    const Names on_drive{"drive/", "drive/A.categories", "drive/A.chart", "drive/A.cls"};
-    const auto with = [](Names names, const Names& more) {
-        names.insert(names.end(), more.begin(), more.end());
-        return names;
-    };
     const std::string long_name = std::string(40, 'L') + std::string(40, 'R') + ".cls";
     struct Row {
         Names before;
@@ -180,12 +158,16 @@ TEST_F(ClassFilesTest, CompanionsGoWithTheirClassAndNothingIsReplaced) {
          "",
          {"B.categories<A.categories", "B.chart<A.chart", "B.cls<A.cls"}},
         {lone, "delete A.cls", "", {}},
-        {with(lone, {"drive/"}), "backup A.cls", "",
-         with(lone, {"drive/", "drive/A.categories<A.categories", "drive/A.chart<A.chart",
-                     "drive/A.cls<A.cls"})},
-        {with({"A.cls"}, on_drive), "restore A.cls", "",
-         with(on_drive,
-              {"A.categories<drive/A.categories", "A.chart<drive/A.chart", "A.cls<drive/A.cls"})},
+        {lone,
+         "backup A.cls",
+         "",
+         {"A.categories", "A.chart", "A.cls", "drive/A.categories<A.categories",
+          "drive/A.chart<A.chart", "drive/A.cls<A.cls"}},
+        {{"A.cls", "drive/A.categories", "drive/A.chart", "drive/A.cls"},
+         "restore A.cls",
+         "",
+         {"A.categories<drive/A.categories", "A.chart<drive/A.chart", "A.cls<drive/A.cls",
+          "drive/A.categories", "drive/A.chart", "drive/A.cls"}},
         {web,
          "rename A.cls B",
          "",
@@ -198,27 +180,32 @@ TEST_F(ClassFilesTest, CompanionsGoWithTheirClassAndNothingIsReplaced) {
           "B.cls<A.web"}},
         {web, "delete A.cls", "", {"A.chart", "A.web", "A.web.categories"}},
         {web, "delete A.web", "", lone},
-        {with(web, {"drive/"}), "backup A.web", "",
-         with(web, {"drive/", "drive/A.chart<A.chart", "drive/A.web<A.web",
-                    "drive/A.web.categories<A.web.categories"})},
+        {web,
+         "backup A.web",
+         "",
+         {"A.categories", "A.chart", "A.cls", "A.web", "A.web.categories", "drive/A.chart<A.chart",
+          "drive/A.web<A.web", "drive/A.web.categories<A.web.categories"}},
         // A chart a restore left without its class, in any letter case.
-        {with(lone, {"b.chart"}), "rename A.cls B",
+        {{"A.cls", "b.chart"},
+         "rename A.cls B",
          "A seating chart named \"B.chart\" already exists; the class was not renamed."},
-        {with(lone, {"b.chart"}), "rename A.cls B.CLS",
+        {{"A.cls", "b.chart"},
+         "rename A.cls B.CLS",
          "A seating chart named \"B.chart\" already exists; the class was not renamed."},
-        {with(lone, {"B.categories"}), "rename A.cls B",
+        {{"A.cls", "A.chart", "B.categories"},
+         "rename A.cls B",
          "A categories file named \"B.categories\" already exists; the class was not renamed."},
         {{"A.chart/", "A.chart/inside/", "A.cls", "A.web"},
          "rename A.cls B",
          "Could not rename \"A.chart\": Invalid argument."},
-        {{"A.cls", "D.cls/", "drive/", "drive/A.cls", "drive/D.cls", "drive/E.cls"},
+        {{"A.cls", "D.cls/", "drive/A.cls", "drive/D.cls", "drive/E.cls"},
          "restore A.cls D.cls E.cls",
          "Restore stopped: could not copy \"D.cls\": Is a directory.",
-         {"A.cls<drive/A.cls", "D.cls/", "drive/", "drive/A.cls", "drive/D.cls", "drive/E.cls"}},
-        {{"drive/"},
+         {"A.cls<drive/A.cls", "D.cls/", "drive/A.cls", "drive/D.cls", "drive/E.cls"}},
+        {{},
          "restore Gone.cls",
          "Restore stopped: could not copy \"Gone.cls\": No such file or directory."},
-        {{"drive/"},
+        {{},
          "restore " + long_name,
          "Restore stopped: could not copy \"" + std::string(30, 'L') + "\x85" +
              std::string(25, 'R') + ".cls\": No such file or directory."},
@@ -279,7 +266,7 @@ private:
 
 // A flush that fails is a copy that failed; an unflushed file is never renamed into place.
 TEST_F(ClassFilesTest, EveryCopyAndSaveIsFlushedThenRenamedThenItsFolderFlushed) {
-    put_entries(folder(), {"A.chart", "A.cls", "drive/", "drive/A.cls"});
+    put_entries(folder(), {"A.chart", "A.cls", "drive/A.cls"});
     const std::string program = folder().filename().string();
     const auto into = [](Names steps, const std::string& file, const std::string& folder_name) {
         for (const std::string& step :
