@@ -7,6 +7,7 @@
 #include "support/class_fixture.h"
 #include "support/xlsx_reader.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -99,28 +100,83 @@ protected:
     }
 };
 
-// Without any display, so that a window opened before the refusal would end the program.
-TEST_F(ProgramTest, AWrongCommandLineEndsItWithTheUsageLineBeforeAnything) {
+TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
+    struct Row {
+        std::string arguments;
+        Run expected;
+        std::string input = "";
+    };
+    const auto check = [this](const std::vector<Row>& rows) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.arguments);
+            EXPECT_EQ(row.expected, run(row.arguments, row.input));
+        }
+    };
     const std::string usage = "usage: quillmark [--folder DIR] [--list | --export CLASS --format "
                               "spreadsheet|canvas|moodle|xlsx [--output FILE]]\n";
-    for (const std::string arguments :
-         {"--bogus", "--export 'Period 1'", "--list --format canvas"}) {
-        EXPECT_EQ((Run{2, "", usage}), run(arguments)) << arguments;
-    }
-    EXPECT_EQ((Run{2, "",
-                   "--format \"csv\" is not a format; choose spreadsheet, canvas, moodle or "
-                   "xlsx.\n" +
-                       usage}),
-              run("--export A --format csv"));
+    write_file("notes.txt", "");
+    const std::string notes = (folder() / "notes.txt").string();
+    // Refused before anything, and before Qt would need a display.
+    check({{"--bogus", {2, "", usage}},
+           {"--export 'Period 1'", {2, "", usage}},
+           {"--list --format canvas", {2, "", usage}},
+           {"--export A --format csv",
+            {2, "",
+             "--format \"csv\" is not a format; choose spreadsheet, canvas, moodle or xlsx.\n" +
+                 usage}},
+           {"--folder '" + notes + "'",
+            {1, "",
+             "Quillmark cannot keep its classes in the folder \"" + notes +
+                 "\": it is not a folder.\n"}}});
     EXPECT_FALSE(fs::exists(folder() / "Quillmark"));
 
-    // A folder that cannot hold classes is refused before Qt would need a display.
-    write_file("notes.txt", "not a folder");
-    const std::string notes = (folder() / "notes.txt").string();
-    EXPECT_EQ((Run{1, "",
-                   "Quillmark cannot keep its classes in the folder \"" + notes +
-                       "\": it is not a folder.\n"}),
-              run("--folder '" + notes + "'"));
+    for (const char* inside : {"Quillmark", "stick", "locked"}) {
+        fs::create_directories(folder() / inside);
+        save_period_1(folder() / inside);
+    }
+    write_file("Quillmark/Period 1.web", "");
+    write_file("stick/a.web", "");
+    write_file("stick/notes.txt", "");
+    write_file("locked/qmk.dat", "s\xE9same\r\n");
+    const std::string class_bytes = read_file("stick/Period 1.cls");
+    const std::string moodle = grades(ExportFormat::moodle);
+    check({{"--version", {0, "Quillmark " QUILLMARK_VERSION "\n", ""}},
+           {"--list", {0, "Period 1.cls\nPeriod 1.web\n", ""}},
+           {"--folder stick --list", {0, "a.web\nPeriod 1.cls\n", ""}},
+           // With or without its ending, to standard output or to a file.
+           {"--folder=stick --export 'Period 1' --format moodle --output -", {0, moodle, ""}},
+           {"--export 'Period 1.cls' --format spreadsheet --output out.csv --folder stick",
+            {0, "", ""}},
+           {"--folder stick --export 'Period 2' --format canvas --output none.csv",
+            {1, "",
+             "There is no class \"Period 2\" in \"" + (folder() / "stick").string() + "\".\n"}},
+           {"--folder stick --export 'Period 1' --format canvas --output gone/g.csv",
+            {1, "", "Could not export the grades to \"g.csv\": No such file or directory.\n"}},
+           {"--folder stick --export 'Period 1' --format spreadsheet --output 'stick/Period "
+            "1.cls'",
+            {1, "",
+             "\"Period 1.cls\" is one of Quillmark's own files; export the grades to another "
+             "file.\n"}},
+           {"--export 'Period 1' --format canvas",
+            {1, "",
+             "\"Period 1\" could be \"Period 1.cls\" or \"Period 1.web\": name the class "
+             "with its ending.\n"}},
+           {"--folder locked --export 'Period 1' --format moodle",
+            {1, "", "Incorrect password.\n"},
+            "sesame\n"},
+           {"--folder locked --list", {1, "", "Incorrect password.\n"}, "\n"},
+           // An input that ends before any line is no attempt.
+           {"--folder locked --list", {1, "", "No password was given.\n"}},
+           // Typed as UTF-8; the log is left for the log-on window.
+           {"--folder locked --export 'Period 1' --format moodle",
+            {0, moodle, ""},
+            "s\xC3\xA9same\r\n"}});
+    EXPECT_EQ(grades(ExportFormat::spreadsheet), read_file("out.csv"));
+    EXPECT_FALSE(fs::exists(folder() / "none.csv"));
+    EXPECT_EQ(class_bytes, read_file("stick/Period 1.cls"));
+    const std::string log = read_file("locked/qmk.els");
+    EXPECT_NE(std::string::npos, log.find(" sesame\r\n")) << log;
+    EXPECT_EQ(2, std::ranges::count(log, '\n')) << log;
 
     const Run help = run("--help");
     EXPECT_EQ(0, help.status);
@@ -130,49 +186,15 @@ TEST_F(ProgramTest, AWrongCommandLineEndsItWithTheUsageLineBeforeAnything) {
         EXPECT_NE(std::string::npos, help.out.find(option)) << option;
     }
     EXPECT_EQ(help, run("-h"));
-    EXPECT_EQ((Run{0, "Quillmark " QUILLMARK_VERSION "\n", ""}), run("--version"));
-}
 
-TEST_F(ProgramTest, ListsAndExportsClassesOfTheDataFolderOrTheGivenOne) {
-    const fs::path data = folder() / "Quillmark";
-    const fs::path stick = folder() / "stick";
-    fs::create_directories(data);
-    fs::create_directories(stick);
-    save_period_1(stick);
-    write_file("stick/a.web", "");
-    write_file("stick/notes.txt", "");
-    write_file("Quillmark/Other.cls", "");
-
-    EXPECT_EQ((Run{0, "Other.cls\n", ""}), run("--list"));
-    EXPECT_EQ((Run{0, "a.web\nPeriod 1.cls\n", ""}), run("--folder stick --list"));
-
-    // With or without its ending, to standard output or to a file.
-    EXPECT_EQ((Run{0, grades(ExportFormat::moodle), ""}),
-              run("--folder=stick --export 'Period 1' --format moodle --output -"));
-    EXPECT_EQ((Run{0, "", ""}),
-              run("--export 'Period 1.cls' --format spreadsheet --output out.csv --folder stick"));
-    EXPECT_EQ(grades(ExportFormat::spreadsheet), read_file("out.csv"));
-
-    // The data folder does not hold the stick's class.
-    EXPECT_EQ((Run{1, "", "There is no class \"Period 1\" in \"" + data.string() + "\".\n"}),
-              run("--export 'Period 1' --format canvas --output none.csv"));
-    EXPECT_FALSE(fs::exists(folder() / "none.csv"));
-    EXPECT_EQ(
-        (Run{1, "", "Could not export the grades to \"g.csv\": No such file or directory.\n"}),
-        run("--folder stick --export 'Period 1' --format canvas --output gone/g.csv"));
-    // Never over one of the program folder's own files.
-    const std::string class_bytes = read_file("stick/Period 1.cls");
-    EXPECT_EQ((Run{1, "",
-                   "\"Period 1.cls\" is one of Quillmark's own files; export the grades to "
-                   "another file.\n"}),
-              run("--folder stick --export 'Period 1' --format spreadsheet --output 'stick/Period "
-                  "1.cls'"));
-    EXPECT_EQ(class_bytes, read_file("stick/Period 1.cls"));
-    write_file("stick/Period 1.web", "");
-    EXPECT_EQ((Run{1, "",
-                   "\"Period 1\" could be \"Period 1.cls\" or \"Period 1.web\": name the class "
-                   "with its ending.\n"}),
-              run("--folder stick --export 'Period 1' --format canvas"));
+    // A password file too large to be one guards the classes all the same.
+    const std::string large(5000, 'x');
+    write_file("locked/qmk.dat", large);
+    const Run refused = run("--folder locked --list", "\n");
+    EXPECT_EQ(1, refused.status);
+    EXPECT_TRUE(refused.err.starts_with("The password file \"qmk.dat\" holds more than"))
+        << refused.err;
+    EXPECT_EQ(large, read_file("locked/qmk.dat"));
 }
 
 // The figures follow the categories only when they are in use, so that no file, an empty one and
@@ -221,36 +243,6 @@ TEST_F(ProgramTest, OnlyCategoriesInUseChangeTheExportAndUnreadableOnesStopIt) {
         << unreadable.err;
     EXPECT_TRUE(unreadable.err.ends_with("\nThe grades were not exported.\n")) << unreadable.err;
     EXPECT_FALSE(fs::exists(folder() / "out"));
-}
-
-TEST_F(ProgramTest, ASetPasswordIsAskedForAndAWrongOneIsLogged) {
-    const fs::path data = folder() / "Quillmark";
-    fs::create_directories(data);
-    save_period_1(data);
-    write_file("Quillmark/qmk.dat", "s\xE9same\r\n");
-
-    EXPECT_EQ((Run{1, "", "Incorrect password.\n"}),
-              run("--export 'Period 1' --format moodle", "sesame\n"));
-    EXPECT_EQ((Run{1, "", "Incorrect password.\n"}), run("--list", "\n"));
-    // An input that ends before any line is no attempt.
-    EXPECT_EQ((Run{1, "", "No password was given.\n"}), run("--list"));
-    const std::string log = read_file("Quillmark/qmk.els");
-    EXPECT_NE(std::string::npos, log.find(" sesame\r\n")) << log;
-    EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n')) << log;
-
-    // Typed as UTF-8 on the command line's input; the log is left for the log-on window.
-    EXPECT_EQ((Run{0, grades(ExportFormat::moodle), ""}),
-              run("--export 'Period 1' --format moodle", "s\xC3\xA9same\r\n"));
-    EXPECT_EQ(log, read_file("Quillmark/qmk.els"));
-
-    // A password file too large to be one guards the classes all the same.
-    const std::string large(5000, 'x');
-    write_file("Quillmark/qmk.dat", large);
-    const Run refused = run("--list", "\n");
-    EXPECT_EQ(1, refused.status);
-    EXPECT_TRUE(refused.err.starts_with("The password file \"qmk.dat\" holds more than"))
-        << refused.err;
-    EXPECT_EQ(large, read_file("Quillmark/qmk.dat"));
 }
 
 TEST(ProgramResources, ThePrioritySupportPageIsBesideTheProgramAndSpeaksOfIt) {
