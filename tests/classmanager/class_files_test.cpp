@@ -108,14 +108,17 @@ TEST_F(ClassFilesTest, UnsafeNamesAndOtherClassesNamesAreRefusedButACaseChangeIs
     EXPECT_EQ((Names{"Algebra.web", "PERIOD 1.cls<Period 1.cls"}), entries(folder()));
 }
 
-TEST_F(ClassFilesTest, AnOpenedClassIsTheBaseOfTheNextSaveAndANewClassHasNone) {
+TEST_F(ClassFilesTest, AnOpenedClassIsTheBaseOfTheNextSaveAndANewClassOpensEmptyWithNone) {
     students[0].id_number = "1001";
     ASSERT_TRUE(save_class(folder() / "Algebra.cls"));
     write_file("New.cls", "");
     ASSERT_TRUE(open_class("Algebra.cls"));
     EXPECT_EQ(read_file("Algebra.cls"), class_file_base);
+    asg_points[0] = 5;
     ASSERT_TRUE(open_class("New.cls"));
     EXPECT_EQ("", class_file_base);
+    EXPECT_EQ("", students[0].id_number);
+    EXPECT_EQ(100, asg_points[0]);
 }
 
 TEST_F(ClassFilesTest, AnExportMayNotReplaceAFileOfTheProgramFolder) {
