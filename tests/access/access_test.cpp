@@ -25,6 +25,8 @@ namespace quillmark {
 namespace {
 
 using testing::shown_window;
+using ui::Answer;
+using ui::Icon;
 
 // Log-on lines are compared with the literal texts of one known locale and zone; Qt reads both
 // at their first use, well after this.
@@ -53,10 +55,6 @@ protected:
         ui::set_program_end_handler({});
     }
 
-    std::filesystem::perms permissions(std::string_view name) const {
-        return std::filesystem::status(folder() / name).permissions();
-    }
-
     static void enter_password(QWidget& window, const QString& text) {
         auto* entry = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
         QTest::keyClicks(entry, text);
@@ -72,7 +70,7 @@ TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpensAndWithOneTheLogOn) {
     std::filesystem::last_write_time(folder() / ".quillmark-Killed.tmp",
                                      std::filesystem::file_time_type::clock::now() -
                                          std::chrono::minutes{5});
-    dialogs.expect_message(question, ui::Answer::no, ui::Icon::none);
+    dialogs.expect_message(question, Answer::no, Icon::none);
     start_program();
     dialogs.verify();
     EXPECT_FALSE(std::filesystem::exists(folder() / ".quillmark-Killed.tmp"));
@@ -94,7 +92,7 @@ TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpensAndWithOneTheLogOn) {
     const std::string large(5000, 'x');
     write_file("qmk.dat", large);
     dialogs.expect_message_starting(QStringLiteral("The password file \"qmk.dat\" holds more"),
-                                    ui::Answer::ok, ui::Icon::error);
+                                    Answer::ok, Icon::error);
     EXPECT_FALSE(start_program());
     dialogs.verify();
     EXPECT_EQ(nullptr, shown_window("Form7"));
@@ -105,22 +103,21 @@ TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpensAndWithOneTheLogOn) {
 TEST_F(AccessTest, RefusedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {
     const QString cyrillic = QStringLiteral("\u043f\u0430\u0440\u043e\u043b\u044c");
     const QString too_long = QStringLiteral("abcdefghijklmnopqrstu");
-    dialogs.expect_message(question, ui::Answer::yes, ui::Icon::none)
+    dialogs.expect_message(question, Answer::yes, Icon::none)
         .expect_input(first_prompt, QStringLiteral("one"), QString{})
         .expect_input(second_prompt, QStringLiteral("two"), QString{})
-        .expect_message(QStringLiteral("Passwords do not match!"), ui::Answer::ok, ui::Icon::error)
+        .expect_message(QStringLiteral("Passwords do not match!"), Answer::ok, Icon::error)
         .expect_input(first_prompt, cyrillic)
         .expect_input(second_prompt, cyrillic)
-        .expect_message_starting(QStringLiteral("Passwords can only use"), ui::Answer::ok,
-                                 ui::Icon::error)
+        .expect_message_starting(QStringLiteral("Passwords can only use"), Answer::ok, Icon::error)
         .expect_input(first_prompt, too_long)
         .expect_input(second_prompt, too_long)
-        .expect_message(QStringLiteral("Passwords can be at most 20 characters long."),
-                        ui::Answer::ok, ui::Icon::error)
+        .expect_message(QStringLiteral("Passwords can be at most 20 characters long."), Answer::ok,
+                        Icon::error)
         .expect_input(first_prompt, QString{})
         .expect_input(second_prompt, QString{})
-        .expect_message(QStringLiteral("Password set successfully."), ui::Answer::ok,
-                        ui::Icon::information);
+        .expect_message(QStringLiteral("Password set successfully."), Answer::ok,
+                        Icon::information);
     start_program();
     QWidget* logon = shown_window("Form7");
     ASSERT_NE(nullptr, logon);
@@ -157,8 +154,8 @@ TEST_F(AccessTest, TheSetUpsPasswordBoxesShowStars) {
 TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
     password = "Secret";
     Form7* logon = &show_logon();
-    dialogs.expect_message(incorrect, ui::Answer::ok, ui::Icon::exclamation)
-        .expect_message(incorrect, ui::Answer::ok, ui::Icon::exclamation);
+    dialogs.expect_message(incorrect, Answer::ok, Icon::exclamation)
+        .expect_message(incorrect, Answer::ok, Icon::exclamation);
     enter_password(*logon, QStringLiteral("secret"));
     // The entry takes 20 characters, so a longer text never gets through whole.
     enter_password(*logon, QStringLiteral("a,bcdefghijklmnopqrstu"));
@@ -166,12 +163,13 @@ TEST_F(AccessTest, WrongEntriesAreLoggedAndShownOnceAtTheNextLogOn) {
 
     const std::string when = "3/5/24 2:07:09 PM UTC";
     EXPECT_EQ(when + " secret\r\n" + when + " a,bcdefghijklmnopqrs\r\n", read_file("qmk.els"));
-    EXPECT_EQ(std::filesystem::perms{0600}, permissions("qmk.els"));
+    EXPECT_EQ(std::filesystem::perms{0600},
+              std::filesystem::status(folder() / "qmk.els").permissions());
 
     // Each comma starts a line of its own.
     const std::string shown = "Failed Log-on Attempts:\n\n" + when + " secret\r\n" + when +
                               " a\r\nbcdefghijklmnopqrs\r\n";
-    dialogs.expect_message(QString::fromStdString(shown), ui::Answer::ok, ui::Icon::exclamation);
+    dialogs.expect_message(QString::fromStdString(shown), Answer::ok, Icon::exclamation);
     enter_password(*logon, QStringLiteral("Secret"));
     EXPECT_FALSE(std::filesystem::exists(folder() / "qmk.els"));
     EXPECT_EQ(nullptr, shown_window("Form7"));
@@ -195,7 +193,7 @@ TEST_F(AccessTest, ALockedConsoleHidesQuitAndRefusesToCloseOrAForeignEntry) {
     QTest::sendKeyEvent(QTest::Click, entry, Qt::Key_unknown,
                         QStringLiteral("\u043f\u0430\u0440\u043e\u043b\u044c"), Qt::NoModifier);
     EXPECT_EQ(QStringLiteral("******"), entry->displayText());
-    dialogs.expect_message(incorrect, ui::Answer::ok, ui::Icon::exclamation);
+    dialogs.expect_message(incorrect, Answer::ok, Icon::exclamation);
     QTest::keyClick(entry, Qt::Key_Return);
     dialogs.verify();
     EXPECT_FALSE(gradebook->isVisible());
