@@ -263,6 +263,8 @@ TEST_F(ClassFilesTest, EveryCopyAndSaveIsFlushedThenRenamedThenItsFolderFlushed)
     const std::string backup_failed =
         "Backup stopped: could not copy \"A.cls\": Input/output error.";
     const std::string save_failed = "Could not save \"A.cls\": Input/output error.";
+    const std::string restore_failed =
+        "Restore stopped: could not copy \"A.cls\": Input/output error.";
     struct Row {
         std::string failing;
         std::string operation;
@@ -275,8 +277,8 @@ TEST_F(ClassFilesTest, EveryCopyAndSaveIsFlushedThenRenamedThenItsFolderFlushed)
              {"write", "save A.cls", save_failed},
              {"flush", "save A.cls", save_failed},
              {"flush:drive", "backup A.cls", backup_failed},
-             {"flush:" + program, "restore A.cls",
-              "Restore stopped: could not copy \"A.cls\": Input/output error."},
+             {"write", "restore A.cls", restore_failed},
+             {"flush:" + program, "restore A.cls", restore_failed},
              {"", "backup A.cls", "", copy("A.cls", "drive") + copy("A.chart", "drive")},
              {"", "restore A.cls", "", copy("A.cls", program) + copy("A.chart", program)},
              {"", "save B.cls", "", copy("B.cls", program)}}) {
