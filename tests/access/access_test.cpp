@@ -119,6 +119,8 @@ TEST_F(AccessTest, RefusedAnswersAskAgainAndCancellingBothSetsAnEmptyPassword) {
         .expect_message(QStringLiteral("Password set successfully."), Answer::ok,
                         Icon::information);
     start_program();
+    // Saved as the core writes it.
+    EXPECT_EQ(password + "\r\n", read_file("qmk.dat"));
     QWidget* logon = shown_window("Form7");
     ASSERT_NE(nullptr, logon);
     EXPECT_TRUE(logon->findChild<QWidget*>(QStringLiteral("Image2"))->isVisible());
