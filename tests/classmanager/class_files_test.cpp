@@ -119,15 +119,17 @@ TEST_F(ClassFilesTest, UnsafeNamesAndOtherClassesNamesAreRefusedButACaseChangeIs
 }
 
 TEST_F(ClassFilesTest, AnOpenedClassIsTheBaseOfTheNextSaveAndANewClassOpensEmptyWithNone) {
-    students[0].id_number = "1001";
-    ASSERT_TRUE(save_class(folder() / "Algebra.cls"));
+    // The sample class that comes with the program.
+    fs::copy_file(SAMPLE_CLASS_PATH, folder() / "Sample.cls");
     write_file("New.cls", "");
-    ASSERT_TRUE(open_class("Algebra.cls"));
-    EXPECT_EQ(read_file("Algebra.cls"), class_file_base);
+    ASSERT_TRUE(open_class("Sample.cls"));
+    EXPECT_EQ(read_file("Sample.cls"), class_file_base);
+    EXPECT_EQ("Ms. R. Alvarez", instructor);
+    EXPECT_EQ("Maya", students[0].first_name);
     asg_points[0] = 5;
     ASSERT_TRUE(open_class("New.cls"));
     EXPECT_EQ("", class_file_base);
-    EXPECT_EQ("", students[0].id_number);
+    EXPECT_EQ("", students[0].first_name);
     EXPECT_EQ(100, asg_points[0]);
 }
 
