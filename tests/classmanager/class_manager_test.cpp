@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 
 #include <QApplication>
 #include <QListWidget>
@@ -218,9 +217,13 @@ protected:
         ClassManagerTest::TearDown();
     }
 
-    std::string on_disk(const std::string& name) const {
-        std::ifstream in{drive_ / name, std::ios::binary};
-        return {std::istreambuf_iterator<char>{in}, std::istreambuf_iterator<char>{}};
+    Names on_disk() const {
+        Names names;
+        for (const auto& entry : fs::directory_iterator{drive_}) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::ranges::sort(names);
+        return names;
     }
 
     // Answers yes to both questions of a backup and expects the outcome.
@@ -251,20 +254,22 @@ TEST_F(BackupRestoreTest, BothAskFirstThenCopyAndShowTheOutcome) {
 
     write_file("A.cls", "a");
     write_file("B.web", "b");
+    write_file("qmk.dat", "mine\r\n");
     class_manager();
     disk.expect_message(QStringLiteral("Backup all classes to floppy disk?"), Answer::no,
                         Icon::none);
     click("Image1");
-    EXPECT_TRUE(fs::is_empty(drive_));
+    EXPECT_EQ(Names{}, on_disk());
+    // Only the listed classes: never the password.
     back_up(QStringLiteral("Backup was successful."), Icon::none);
-    EXPECT_EQ("a", on_disk("A.cls"));
-    EXPECT_EQ("b", on_disk("B.web"));
+    EXPECT_EQ((Names{"A.cls", "B.web"}), on_disk());
     fs::permissions(drive_ / "B.web", fs::perms::owner_read);
     back_up(QStringLiteral("Backup stopped: could not copy \"B.web\": the file is read-only."),
             Icon::error);
 
     write_file("A.cls", "local a");
     fs::remove(folder() / "B.web");
+    std::ofstream{drive_ / "qmk.dat"} << "theirs\r\n";
     disk.expect_message(restore_question, Answer::no, Icon::none);
     click("Image7");
     EXPECT_EQ((Names{"A.cls", "B.web"}), disk.seen.back());
@@ -275,6 +280,7 @@ TEST_F(BackupRestoreTest, BothAskFirstThenCopyAndShowTheOutcome) {
     click("Image7");
     EXPECT_EQ((Names{"A.cls", "B.web"}), listed());
     EXPECT_EQ("a", read_file("A.cls"));
+    EXPECT_EQ("mine\r\n", read_file("qmk.dat"));
 
     ::setenv("QUILLMARK_BACKUP_DIR", "/nonexistent/quillmark", 1);
     const QString unplugged = QStringLiteral("The backup folder \"/nonexistent/quillmark\" named "
