@@ -1,15 +1,12 @@
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
 #include "classdata/command_line.h"
-#include "classdata/resources.h"
-#include "gradebook/help_texts.h"
 #include "reports/grade_export.h"
 #include "support/class_fixture.h"
 #include "support/xlsx_reader.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -102,10 +99,7 @@ TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
                    usage}},
              {"--version", {0, "Quillmark " QUILLMARK_VERSION "\n", ""}},
              {"--list", {0, "Period 1.cls\nPeriod 1.web\n", ""}},
-             // With or without its ending, to standard output or to a file.
-             {"--folder=stick --export 'Period 1' --format moodle --output -", {0, moodle, ""}},
-             {"--export 'Period 1.cls' --format spreadsheet --output out.csv --folder stick",
-              {0, "", ""}},
+             {"--folder=stick --export 'Period 1.cls' --format moodle --output -", {0, moodle, ""}},
              {"--folder stick --export 'Period 1' --format spreadsheet --output 'stick/Period "
               "1.cls'",
               {1, "",
@@ -128,7 +122,6 @@ TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
         SCOPED_TRACE(row.arguments);
         EXPECT_EQ(row.expected, run(row.arguments, row.input));
     }
-    EXPECT_EQ(grades(ExportFormat::spreadsheet), read_file("out.csv"));
     EXPECT_EQ(class_bytes, read_file("stick/Period 1.cls"));
     const std::string log = read_file("locked/qmk.els");
     EXPECT_NE(std::string::npos, log.find(" sesame\r\n")) << log;
@@ -188,19 +181,6 @@ TEST_F(ProgramTest, OnlyCategoriesInUseChangeTheExportAndUnreadableOnesStopIt) {
     EXPECT_TRUE(err.starts_with("The categories of \"Period 1.cls\" could not be read: ")) << err;
     EXPECT_TRUE(err.ends_with("\nThe grades were not exported.\n")) << err;
     EXPECT_FALSE(fs::exists(folder() / "out"));
-}
-
-TEST(ProgramResources, ThePrioritySupportPageIsBesideTheProgramAndSpeaksOfIt) {
-    const std::filesystem::path page =
-        find_resource("support.html", std::filesystem::path{QUILLMARK_EXECUTABLE}.parent_path());
-    ASSERT_TRUE(std::filesystem::is_regular_file(page)) << page;
-    std::ostringstream text;
-    text << std::ifstream{page}.rdbuf();
-    EXPECT_NE(std::string::npos, text.str().find("<title>Quillmark Support</title>"));
-    // Our page explains our own Help menu, entry by entry.
-    for (const HelpEntry& entry : help_entries()) {
-        EXPECT_NE(std::string::npos, text.str().find(entry.caption)) << entry.caption;
-    }
 }
 
 } // namespace
