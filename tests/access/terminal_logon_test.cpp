@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 #include <utmp.h>
 
@@ -16,19 +17,16 @@ namespace {
 
 TEST(TerminalLogOn, ReadsOneLineWithoutItsEndAndNoMoreThanTheBound) {
     const std::string longest(max_typed_password_bytes, 'a');
-    struct Row {
-        std::string input;
-        std::optional<std::string> line;
-        std::string left;
-    };
-    for (const Row& row : {Row{"", std::nullopt, ""},
-                           {"\n", "", ""},
-                           {"pw\r\nnext", "pw", "next"},
-                           {"pw", "pw", ""},
-                           {longest + "bc\n", longest, "bc\n"}}) {
-        std::istringstream in{row.input};
-        EXPECT_EQ(row.line, read_password_line(in)) << row.input;
-        EXPECT_EQ(row.left, std::string(std::istreambuf_iterator<char>{in}, {})) << row.input;
+    // The input, the line read and what is left.
+    using Row = std::tuple<std::string, std::optional<std::string>, std::string>;
+    for (const auto& [input, line, left] : {Row{"", std::nullopt, ""},
+                                            {"\n", "", ""},
+                                            {"pw\r\nnext", "pw", "next"},
+                                            {"pw", "pw", ""},
+                                            {longest + "bc\n", longest, "bc\n"}}) {
+        std::istringstream in{input};
+        EXPECT_EQ(line, read_password_line(in)) << input;
+        EXPECT_EQ(left, std::string(std::istreambuf_iterator<char>{in}, {})) << input;
     }
 }
 
