@@ -4,9 +4,9 @@
 #include "support/dialog_script.h"
 #include "ui/image_button.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <iterator>
 
 #include <QListWidget>
 #include <QPointer>
@@ -20,21 +20,8 @@ using ui::Icon;
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-// The files' rules are the core's: the window asks, shows the core's answer and lists again.
 class ClassManagerTest : public testing::GuiFixture {
 protected:
-    void SetUp() override {
-        GuiFixture::SetUp();
-        drive_ = folder().string() + "-drive";
-        fs::create_directory(drive_);
-        ::setenv("QUILLMARK_BACKUP_DIR", drive_.c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("QUILLMARK_BACKUP_DIR");
-        fs::remove_all(drive_);
-        GuiFixture::TearDown();
-    }
-
     Names listed() const {
         Names names;
         const auto* list = window_->findChild<QListWidget*>(QStringLiteral("File1"));
@@ -59,12 +46,17 @@ protected:
     }
 
     QPointer<Form4> window_;
-    fs::path drive_;
 };
 
-TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedAndOpened) {
+// The files' rules are the core's: the window asks first, lists again and opens the class.
+TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedBackedUpRestoredAndOpened) {
+    // Beside the program folder: a disk inside it would hold the classes themselves.
+    const fs::path drive = folder().string() + "-drive";
+    fs::create_directory(drive);
+    ::setenv("QUILLMARK_BACKUP_DIR", drive.c_str(), 1);
     write_file("Algebra.cls", "algebra");
     write_file("Period 3.cls", "three");
+    write_file("qmk.dat", "mine\r\n");
     window_ = &show_class_manager();
     dialogs
         .expect_input(QStringLiteral("     Please enter a name for your new class. (Example: "
@@ -90,6 +82,30 @@ TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedAndOpened) {
     click("Image4");
     EXPECT_EQ((Names{"Period 1.cls", "Period 2.cls"}), listed());
 
+    // Only the listed classes are backed up, never the password.
+    const QString backup_question = QStringLiteral("Backup all classes to floppy disk?");
+    dialogs.expect_message(backup_question, Answer::no, Icon::none);
+    click("Image1");
+    EXPECT_TRUE(fs::is_empty(drive));
+    dialogs.expect_message(backup_question, Answer::yes)
+        .expect_message(
+            QStringLiteral("Please place a blank floppy disk in drive A: and click 'OK'"),
+            Answer::ok, Icon::none)
+        .expect_message(QStringLiteral("Backup was successful."), Answer::ok, Icon::none);
+    click("Image1");
+    EXPECT_EQ(2, std::distance(fs::directory_iterator{drive}, {}));
+    EXPECT_FALSE(fs::exists(drive / "qmk.dat"));
+
+    write_file("Period 2.cls", "local");
+    fs::remove(folder() / "Period 1.cls");
+    dialogs.expect_message(QStringLiteral("Retrieve all classes from floppy disk?"), Answer::yes)
+        .expect_message(QStringLiteral("Restore was successful."), Answer::ok, Icon::none);
+    click("Image7");
+    EXPECT_EQ((Names{"Period 1.cls", "Period 2.cls"}), listed());
+    EXPECT_EQ("algebra", read_file("Period 2.cls"));
+    ::unsetenv("QUILLMARK_BACKUP_DIR");
+    fs::remove_all(drive);
+
     select("Period 1.cls");
     click("Image5");
     const QWidget* gradebook = testing::shown_window("Form1");
@@ -99,42 +115,6 @@ TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedAndOpened) {
     // The class manager closes itself once a class is open.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window_.isNull());
-}
-
-// A backup copies the listed classes, never the password; a restore lists the program folder
-// again.
-TEST_F(ClassManagerTest, BackupAndRestoreAskFirstThenCopyAndShowTheOutcome) {
-    const auto on_disk = [this] {
-        Names names;
-        for (const auto& entry : fs::directory_iterator{drive_}) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::ranges::sort(names);
-        return names;
-    };
-    const QString backup_question = QStringLiteral("Backup all classes to floppy disk?");
-    write_file("A.cls", "a");
-    write_file("B.web", "b");
-    write_file("qmk.dat", "mine\r\n");
-    window_ = &show_class_manager();
-    dialogs.expect_message(backup_question, Answer::no, Icon::none);
-    click("Image1");
-    EXPECT_EQ(Names{}, on_disk());
-    dialogs.expect_message(backup_question, Answer::yes)
-        .expect_message(
-            QStringLiteral("Please place a blank floppy disk in drive A: and click 'OK'"),
-            Answer::ok, Icon::none)
-        .expect_message(QStringLiteral("Backup was successful."), Answer::ok, Icon::none);
-    click("Image1");
-    EXPECT_EQ((Names{"A.cls", "B.web"}), on_disk());
-
-    write_file("A.cls", "local a");
-    fs::remove(folder() / "B.web");
-    dialogs.expect_message(QStringLiteral("Retrieve all classes from floppy disk?"), Answer::yes)
-        .expect_message(QStringLiteral("Restore was successful."), Answer::ok, Icon::none);
-    click("Image7");
-    EXPECT_EQ((Names{"A.cls", "B.web"}), listed());
-    EXPECT_EQ("a", read_file("A.cls"));
 }
 
 } // namespace
