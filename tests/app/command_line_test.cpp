@@ -82,7 +82,6 @@ TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
     }
     write_file("Quillmark/Period 1.web", "");
     write_file("locked/qmk.dat", "s\xE9same\r\n");
-    const std::string class_bytes = read_file("stick/Period 1.cls");
     const std::string usage = "usage: quillmark [--folder DIR] [--list | --export CLASS --format "
                               "spreadsheet|canvas|moodle|xlsx [--output FILE]]\n";
     const std::string moodle = grades(ExportFormat::moodle);
@@ -93,18 +92,9 @@ TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
     };
     for (const Row& row : std::vector<Row>{
              {"--bogus", {2, "", usage}},
-             {"--export A --format csv",
-              {2, "",
-               "--format \"csv\" is not a format; choose spreadsheet, canvas, moodle or xlsx.\n" +
-                   usage}},
              {"--version", {0, "Quillmark " QUILLMARK_VERSION "\n", ""}},
              {"--list", {0, "Period 1.cls\nPeriod 1.web\n", ""}},
              {"--folder=stick --export 'Period 1.cls' --format moodle --output -", {0, moodle, ""}},
-             {"--folder stick --export 'Period 1' --format spreadsheet --output 'stick/Period "
-              "1.cls'",
-              {1, "",
-               "\"Period 1.cls\" is one of Quillmark's own files; export the grades to another "
-               "file.\n"}},
              {"--export 'Period 1' --format canvas",
               {1, "",
                "\"Period 1\" could be \"Period 1.cls\" or \"Period 1.web\": name the class "
@@ -122,7 +112,6 @@ TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
         SCOPED_TRACE(row.arguments);
         EXPECT_EQ(row.expected, run(row.arguments, row.input));
     }
-    EXPECT_EQ(class_bytes, read_file("stick/Period 1.cls"));
     const std::string log = read_file("locked/qmk.els");
     EXPECT_NE(std::string::npos, log.find(" sesame\r\n")) << log;
     EXPECT_EQ(2, std::ranges::count(log, '\n')) << log;
