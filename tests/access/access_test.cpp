@@ -34,13 +34,12 @@ const QString first_prompt = QStringLiteral("Please enter a password:");
 const QString second_prompt = QStringLiteral("Please re-enter your password for confirmation:");
 const QString incorrect = QStringLiteral("Incorrect Password. Please try again.");
 
-// A clock that always tells clock_moment, and a program end that only counts.
 class AccessTest : public testing::GuiFixture {
 protected:
     void SetUp() override {
         GuiFixture::SetUp();
         ui::set_clock([] { return clock_moment; });
-        ui::set_program_end_handler([this] { ++program_ends; });
+        ui::set_program_end_handler([] { ADD_FAILURE() << "The program ended."; });
     }
     void TearDown() override {
         GuiFixture::TearDown();
@@ -53,14 +52,11 @@ protected:
         QTest::keyClicks(entry, text);
         QTest::keyClick(entry, Qt::Key_Return);
     }
-
-    int program_ends = 0;
 };
 
 TEST_F(AccessTest, WithoutAPasswordTheClassManagerOpens) {
     dialogs.expect_message(question, Answer::no, Icon::none);
     start_program();
-    EXPECT_EQ("zxqv\r\n", read_file("qmk.dat"));
     EXPECT_EQ(nullptr, shown_window("Form7"));
     EXPECT_NE(nullptr, shown_window("Form4"));
 }
@@ -75,7 +71,6 @@ TEST_F(AccessTest, TheSetUpAsksAgainAfterARefusalAndWrongEntriesShowOnceAtTheNex
         .expect_message(QStringLiteral("Password set successfully."), Answer::ok,
                         Icon::information);
     start_program();
-    // Saved as the core writes it.
     EXPECT_EQ(password + "\r\n", read_file("qmk.dat"));
     QWidget* logon = shown_window("Form7");
     ASSERT_NE(nullptr, logon);
@@ -108,7 +103,6 @@ TEST_F(AccessTest, ALockedConsoleHidesQuitAndRefusesToCloseOrAForeignEntry) {
     ASSERT_NE(nullptr, logon);
     EXPECT_TRUE(logon->findChild<QWidget*>(QStringLiteral("Image2"))->isHidden());
     EXPECT_FALSE(logon->close());
-    EXPECT_EQ(0, program_ends);
 
     enter_password(*logon, QStringLiteral("Secret"));
     EXPECT_TRUE(gradebook->isVisible());

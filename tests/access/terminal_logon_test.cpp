@@ -35,10 +35,9 @@ bool echoes(int terminal) {
     return ::tcgetattr(terminal, &settings) == 0 && (settings.c_lflag & ECHO) != 0;
 }
 
-// The command line's prompt in a child on a terminal of the test's own, which keeps its end
-// open to look at the settings after the child is gone.
+// The command line's prompt, in a child on a terminal whose end the test keeps open to look at
+// the settings after the child is gone; Ctrl+C typed at the terminal, or a kill.
 TEST(TerminalLogOn, ASignalAtThePromptGivesTheEchoBackThenEndsTheProgramAsItWould) {
-    // Ctrl+C typed at the terminal, or a kill.
     for (const int sent : {SIGINT, SIGTERM}) {
         int control = -1;
         int terminal = -1;

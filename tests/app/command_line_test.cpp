@@ -58,13 +58,16 @@ protected:
         return {WEXITSTATUS(status), read_file("out.txt"), read_file("err.txt")};
     }
 
-    // A class with one graded student, saved in folder.
+    // A class with one student graded on two assignments, saved in folder.
     static void save_period_1(const fs::path& folder) {
         clear_class();
         asg_title[0] = "Quiz";
         asg_points[0] = 10;
+        asg_title[1] = "Test";
+        asg_points[1] = 100;
         students[0] = {"Zo\xEB", "Ng", "1001", {}, "", "", ""};
         students[0].scores[0] = 7;
+        students[0].scores[1] = 50;
         ASSERT_TRUE(save_class(folder / "Period 1.cls"));
     }
 
@@ -127,16 +130,11 @@ TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
     }
 }
 
-// The figures follow the categories only when they are in use, so that no file, an empty one and
-// one switched off give the same exports byte for byte (the workbook cell for cell); a file that
-// cannot be read stops the export rather than give other figures.
+// No categories file, an empty one and one switched off give the same exports (the workbook cell
+// for cell); a file that cannot be read stops the export rather than give other figures.
 TEST_F(ProgramTest, OnlyCategoriesInUseChangeTheExportAndUnreadableOnesStopIt) {
     fs::create_directories(folder() / "Quillmark");
     save_period_1(folder() / "Quillmark");
-    asg_title[1] = "Test";
-    asg_points[1] = 100;
-    students[0].scores[1] = 50;
-    ASSERT_TRUE(save_class(folder() / "Quillmark" / "Period 1.cls"));
     const std::string categories = "Quillmark/Period 1.categories";
     const std::string off = R"({"version": 1, "use_weighted_categories": false, "categories": )";
     const std::array<std::string, 2> files_in_use_or_not{

@@ -5,7 +5,6 @@
 #include "classmanager/backup.h"
 #include "classmanager/class_files.h"
 #include "classmanager/open_class.h"
-#include "classmanager/removable_drive.h"
 #include "support/class_fixture.h"
 
 #include <algorithm>
@@ -21,8 +20,8 @@ namespace fs = std::filesystem;
 using ClassFilesTest = testing::ClassFixture;
 using Names = std::vector<std::string>;
 
-// Every file under the folder, sorted: as "path" when it holds its own path (as put_entries
-// writes it), else as "path<what it holds".
+// Every file under the folder, sorted, as "path" when it holds its own path, else as
+// "path<what it holds".
 Names entries(const fs::path& folder) {
     Names names;
     for (const auto& entry : fs::recursive_directory_iterator{folder}) {
@@ -45,8 +44,7 @@ Names words(const std::string& text) {
     return all;
 }
 
-// Empties the folder but for an empty "drive", then makes the files named, each holding its own
-// path.
+// Empties the folder but for an empty "drive", then makes the files, each holding its path.
 void put_entries(const fs::path& folder, const std::string& names) {
     for (const auto& entry : fs::directory_iterator{folder}) {
         fs::remove_all(entry.path());
@@ -59,17 +57,16 @@ void put_entries(const fs::path& folder, const std::string& names) {
 
 // "rename FILE NEW", "delete FILE", or "backup"/"restore" FILE... with "drive".
 Result operate(const fs::path& folder, const std::string& operation) {
-    std::istringstream words{operation};
-    std::string verb;
-    words >> verb;
-    const Names names{std::istream_iterator<std::string>{words}, {}};
-    if (verb == "rename") {
-        return rename_class_file(folder, names[0], names[1]);
+    std::istringstream in{operation};
+    const Names word{std::istream_iterator<std::string>{in}, {}};
+    if (word[0] == "rename") {
+        return rename_class_file(folder, word[1], word[2]);
     }
-    if (verb == "delete") {
-        return delete_class_file(folder, names[0]);
+    if (word[0] == "delete") {
+        return delete_class_file(folder, word[1]);
     }
-    return (verb == "backup" ? backup_classes : restore_classes)(names, folder / "drive");
+    return (word[0] == "backup" ? backup_classes : restore_classes)({word.begin() + 1, word.end()},
+                                                                    folder / "drive");
 }
 
 TEST_F(ClassFilesTest, AnOpenedClassIsTheBaseOfTheNextSaveAndANewClassHasNone) {
@@ -142,12 +139,11 @@ TEST_F(ClassFilesTest, CompanionsGoWithTheirClassAndNothingIsReplaced) {
     }
 }
 
-// Records the calls that make a file last.
-class RecordingDisk : public DiskCalls {
+class FlushRecorder : public DiskCalls {
 public:
-    RecordingDisk()
+    FlushRecorder()
         : previous_{set_disk_calls(this)} {}
-    ~RecordingDisk() override { set_disk_calls(previous_); }
+    ~FlushRecorder() override { set_disk_calls(previous_); }
 
     int flush_file(int descriptor) override {
         steps += "flush ";
@@ -167,25 +163,10 @@ private:
 // An unflushed file is never renamed into place.
 TEST_F(ClassFilesTest, EveryCopyAndSaveIsFlushedThenRenamed) {
     put_entries(folder(), "A.chart A.cls");
-    const RecordingDisk disk;
+    const FlushRecorder disk;
     ASSERT_TRUE(backup_classes({"A.cls"}, folder() / "drive"));
     ASSERT_TRUE(save_class(folder() / "B.cls"));
     EXPECT_EQ("flush rename:A.cls flush rename:A.chart flush rename:B.cls ", disk.steps);
-}
-
-// A teacher who runs the program from the stick backs up to the next medium.
-TEST(RemovableDrive, TheFirstMountedMediumApartFromTheClasses) {
-    const auto media = fs::temp_directory_path() / "quillmark-media-test";
-    const fs::path stick = media / "MY STICK";
-    const fs::path card = media / "CARD";
-    fs::create_directories(card);
-    std::istringstream table{"/dev/sda2 / ext4 rw 0 0\n/dev/sdb1 " + media.string() +
-                             "/MY\\040STICK vfat rw 0 0\n/dev/sdd1 " + media.string() +
-                             "/GONE vfat rw 0 0\n/dev/sde1 " + card.string() + " vfat rw 0 0\n"};
-    fs::create_directories(stick / "Classes");
-    EXPECT_EQ((std::vector{stick, card}), mounted_media(table, {media}));
-    EXPECT_EQ(card, first_medium_apart_from({stick, card}, stick / "Classes").folder);
-    fs::remove_all(media);
 }
 
 } // namespace

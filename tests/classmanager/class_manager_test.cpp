@@ -48,8 +48,7 @@ protected:
     QPointer<Form4> window_;
 };
 
-// The files' rules are the core's: the window asks first, lists again and opens the class.
-TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedBackedUpRestoredAndOpened) {
+TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedBackedUpRestoredThenOneOpensInItsPlace) {
     // Beside the program folder: a disk inside it would hold the classes themselves.
     const fs::path drive = folder().string() + "-drive";
     fs::create_directory(drive);
@@ -105,7 +104,6 @@ TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedBackedUpRestoredAndOpene
     ASSERT_NE(nullptr, gradebook);
     EXPECT_EQ(QStringLiteral("Quillmark - [Period 1.cls]"), gradebook->windowTitle());
     EXPECT_EQ("Ms. R. Alvarez", instructor);
-    // The class manager closes itself once a class is open.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window_.isNull());
 }
