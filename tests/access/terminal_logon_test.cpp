@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 #include <utmp.h>
 
@@ -16,19 +17,16 @@ namespace {
 
 TEST(TerminalLogOn, ReadsOneLineWithoutItsEndAndNoMoreThanTheBound) {
     const std::string longest(max_typed_password_bytes, 'a');
-    struct Row {
-        std::string input;
-        std::optional<std::string> line;
-        std::string left;
-    };
-    for (const Row& row : {Row{"", std::nullopt, ""},
-                           {"\n", "", ""},
-                           {"pw\r\nnext", "pw", "next"},
-                           {"pw", "pw", ""},
-                           {longest + "bc\n", longest, "bc\n"}}) {
-        std::istringstream in{row.input};
-        EXPECT_EQ(row.line, read_password_line(in)) << row.input;
-        EXPECT_EQ(row.left, std::string(std::istreambuf_iterator<char>{in}, {})) << row.input;
+    // The input, the line read and what is left.
+    using Row = std::tuple<std::string, std::optional<std::string>, std::string>;
+    for (const auto& [input, line, left] : {Row{"", std::nullopt, ""},
+                                            {"\n", "", ""},
+                                            {"pw\r\nnext", "pw", "next"},
+                                            {"pw", "pw", ""},
+                                            {longest + "bc\n", longest, "bc\n"}}) {
+        std::istringstream in{input};
+        EXPECT_EQ(line, read_password_line(in)) << input;
+        EXPECT_EQ(left, std::string(std::istreambuf_iterator<char>{in}, {})) << input;
     }
 }
 
@@ -37,14 +35,10 @@ bool echoes(int terminal) {
     return ::tcgetattr(terminal, &settings) == 0 && (settings.c_lflag & ECHO) != 0;
 }
 
-// The command line's prompt in a child on a terminal of the test's own, which keeps its end
-// open to look at the settings after the child is gone.
+// The command line's prompt, in a child on a terminal whose end the test keeps open to look at
+// the settings after the child is gone; Ctrl+C typed at the terminal, or a kill.
 TEST(TerminalLogOn, ASignalAtThePromptGivesTheEchoBackThenEndsTheProgramAsItWould) {
-    struct Row {
-        const char* how;
-        int signal;
-    };
-    for (const Row& row : {Row{"Ctrl+C", SIGINT}, {"kill", SIGTERM}}) {
+    for (const int sent : {SIGINT, SIGTERM}) {
         int control = -1;
         int terminal = -1;
         ASSERT_EQ(0, ::openpty(&control, &terminal, nullptr, nullptr, nullptr));
@@ -62,16 +56,16 @@ TEST(TerminalLogOn, ASignalAtThePromptGivesTheEchoBackThenEndsTheProgramAsItWoul
         while (echoes(terminal) && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds{5});
         }
-        ASSERT_FALSE(echoes(terminal)) << row.how;
-        if (row.signal == SIGINT) {
+        ASSERT_FALSE(echoes(terminal)) << sent;
+        if (sent == SIGINT) {
             ASSERT_EQ(1, ::write(control, "\x03", 1));
         } else {
-            ::kill(child, row.signal);
+            ::kill(child, sent);
         }
         int status = 0;
         ASSERT_EQ(child, ::waitpid(child, &status, 0));
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == row.signal) << row.how;
-        EXPECT_TRUE(echoes(terminal)) << row.how;
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sent) << sent;
+        EXPECT_TRUE(echoes(terminal)) << sent;
         ::close(control);
         ::close(terminal);
     }

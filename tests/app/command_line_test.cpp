@@ -1,17 +1,16 @@
 #include "classdata/class_data.h"
 #include "classdata/class_file.h"
 #include "classdata/command_line.h"
-#include "classdata/resources.h"
-#include "gradebook/help_texts.h"
 #include "reports/grade_export.h"
 #include "support/class_fixture.h"
 #include "support/xlsx_reader.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <tuple>
 
 namespace quillmark {
 namespace {
@@ -23,31 +22,16 @@ using testing::read_xlsx;
 TEST(CommandLine, ReadsEachOptionAndRefusesWhatDoesNotGoTogether) {
     using Arguments = std::vector<std::string_view>;
     std::string problem;
-    const auto exported = read_command_line(
-        {"--export", "Period 1", "--format=canvas", "--output", "g.csv", "--folder", "/f"},
-        problem);
-    ASSERT_TRUE(exported);
-    EXPECT_EQ("Period 1", exported->export_class);
-    EXPECT_EQ("canvas", exported->format);
-    EXPECT_EQ(fs::path{"g.csv"}, exported->output);
-    EXPECT_EQ(fs::path{"/f"}, exported->folder);
     // "-" is standard output.
     const auto to_output = read_command_line(
         {"--output", "g.csv", "--export", "A", "--format", "xlsx", "--output=-"}, problem);
     ASSERT_TRUE(to_output);
     EXPECT_EQ(std::nullopt, to_output->output);
-    EXPECT_TRUE(read_command_line({"-h"}, problem)->help);
-    EXPECT_TRUE(read_command_line({"--version"}, problem)->version);
 
     // Only a format that is not one is named.
     for (const auto& [refused, named] : std::vector<std::pair<Arguments, std::string>>{
-             {{"--folder="}, ""},
-             {{"-style", "fusion"}, ""},
-             {{"Sample.cls"}, ""},
              {{"--export", "A", "--format", "excel"},
               "--format \"excel\" is not a format; choose spreadsheet, canvas, moodle or xlsx."},
-             {{"--export", "A", "--format"}, ""},
-             {{"--output", "g.csv"}, ""},
              {{"--output", "-"}, ""},
              {{"--list", "--export", "A", "--format", "moodle"}, ""}}) {
         EXPECT_FALSE(read_command_line(refused, problem)) << refused.front() << refused.size();
@@ -59,16 +43,8 @@ TEST(CommandLine, ReadsEachOptionAndRefusesWhatDoesNotGoTogether) {
 // opened by mistake ends it; its per-user data folder is the test's folder.
 class ProgramTest : public testing::ClassFixture {
 protected:
-    struct Run {
-        int status = -1;
-        std::string out;
-        std::string err;
-        bool operator==(const Run&) const = default;
-        friend void PrintTo(const Run& run, std::ostream* out) {
-            *out << "status " << run.status << ", out \"" << run.out << "\", err \"" << run.err
-                 << "\"";
-        }
-    };
+    // The exit status, the standard output and the standard error.
+    using Run = std::tuple<int, std::string, std::string>;
 
     Run run(const std::string& arguments, const std::string& input = "") {
         write_file("input.txt", input);
@@ -82,13 +58,16 @@ protected:
         return {WEXITSTATUS(status), read_file("out.txt"), read_file("err.txt")};
     }
 
-    // A class with one graded student, saved in folder.
+    // A class with one student graded on two assignments, saved in folder.
     static void save_period_1(const fs::path& folder) {
         clear_class();
         asg_title[0] = "Quiz";
         asg_points[0] = 10;
+        asg_title[1] = "Test";
+        asg_points[1] = 100;
         students[0] = {"Zo\xEB", "Ng", "1001", {}, "", "", ""};
         students[0].scores[0] = 7;
+        students[0].scores[1] = 50;
         ASSERT_TRUE(save_class(folder / "Period 1.cls"));
     }
 
@@ -99,98 +78,68 @@ protected:
     }
 };
 
-// Without any display, so that a window opened before the refusal would end the program.
-TEST_F(ProgramTest, AWrongCommandLineEndsItWithTheUsageLineBeforeAnything) {
+TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
+    for (const char* inside : {"Quillmark", "stick", "locked"}) {
+        fs::create_directories(folder() / inside);
+        save_period_1(folder() / inside);
+    }
+    write_file("Quillmark/Period 1.web", "");
+    write_file("locked/qmk.dat", "s\xE9same\r\n");
     const std::string usage = "usage: quillmark [--folder DIR] [--list | --export CLASS --format "
                               "spreadsheet|canvas|moodle|xlsx [--output FILE]]\n";
-    for (const std::string arguments :
-         {"--bogus", "--export 'Period 1'", "--list --format canvas"}) {
-        EXPECT_EQ((Run{2, "", usage}), run(arguments)) << arguments;
+    const std::string moodle = grades(ExportFormat::moodle);
+    struct Row {
+        std::string arguments;
+        Run expected;
+        std::string input = "";
+    };
+    for (const Row& row : std::vector<Row>{
+             {"--bogus", {2, "", usage}},
+             {"--version", {0, "Quillmark " QUILLMARK_VERSION "\n", ""}},
+             {"--list", {0, "Period 1.cls\nPeriod 1.web\n", ""}},
+             {"--folder=stick --export 'Period 1.cls' --format moodle --output -", {0, moodle, ""}},
+             {"--export 'Period 1' --format canvas",
+              {1, "",
+               "\"Period 1\" could be \"Period 1.cls\" or \"Period 1.web\": name the class "
+               "with its ending.\n"}},
+             {"--folder locked --export 'Period 1' --format moodle",
+              {1, "", "Incorrect password.\n"},
+              "sesame\n"},
+             {"--folder locked --list", {1, "", "Incorrect password.\n"}, "\n"},
+             // An input that ends before any line is no attempt.
+             {"--folder locked --list", {1, "", "No password was given.\n"}},
+             // Typed as UTF-8; the log is left for the log-on window.
+             {"--folder locked --export 'Period 1' --format moodle",
+              {0, moodle, ""},
+              "s\xC3\xA9same\r\n"}}) {
+        SCOPED_TRACE(row.arguments);
+        EXPECT_EQ(row.expected, run(row.arguments, row.input));
     }
-    EXPECT_EQ((Run{2, "",
-                   "--format \"csv\" is not a format; choose spreadsheet, canvas, moodle or "
-                   "xlsx.\n" +
-                       usage}),
-              run("--export A --format csv"));
-    EXPECT_FALSE(fs::exists(folder() / "Quillmark"));
+    const std::string log = read_file("locked/qmk.els");
+    EXPECT_NE(std::string::npos, log.find(" sesame\r\n")) << log;
+    EXPECT_EQ(2, std::ranges::count(log, '\n')) << log;
 
-    // A folder that cannot hold classes is refused before Qt would need a display.
-    write_file("notes.txt", "not a folder");
-    const std::string notes = (folder() / "notes.txt").string();
-    EXPECT_EQ((Run{1, "",
-                   "Quillmark cannot keep its classes in the folder \"" + notes +
-                       "\": it is not a folder.\n"}),
-              run("--folder '" + notes + "'"));
-
-    const Run help = run("--help");
-    EXPECT_EQ(0, help.status);
+    const Run help_run = run("--help");
+    const std::string& help = std::get<1>(help_run);
+    EXPECT_EQ((Run{0, help, ""}), help_run);
+    EXPECT_EQ(help_run, run("-h"));
     for (const char* option :
          {"--folder", "--list", "--export", "--format", "--output", "--help", "spreadsheet",
           "canvas", "moodle", "xlsx", "--version", "\"ID number\""}) {
-        EXPECT_NE(std::string::npos, help.out.find(option)) << option;
+        EXPECT_NE(std::string::npos, help.find(option)) << option;
     }
-    EXPECT_EQ(help, run("-h"));
-    EXPECT_EQ((Run{0, "Quillmark " QUILLMARK_VERSION "\n", ""}), run("--version"));
 }
 
-TEST_F(ProgramTest, ListsAndExportsClassesOfTheDataFolderOrTheGivenOne) {
-    const fs::path data = folder() / "Quillmark";
-    const fs::path stick = folder() / "stick";
-    fs::create_directories(data);
-    fs::create_directories(stick);
-    save_period_1(stick);
-    write_file("stick/a.web", "");
-    write_file("stick/notes.txt", "");
-    write_file("Quillmark/Other.cls", "");
-
-    EXPECT_EQ((Run{0, "Other.cls\n", ""}), run("--list"));
-    EXPECT_EQ((Run{0, "a.web\nPeriod 1.cls\n", ""}), run("--folder stick --list"));
-
-    // With or without its ending, to standard output or to a file.
-    EXPECT_EQ((Run{0, grades(ExportFormat::moodle), ""}),
-              run("--folder=stick --export 'Period 1' --format moodle --output -"));
-    EXPECT_EQ((Run{0, "", ""}),
-              run("--export 'Period 1.cls' --format spreadsheet --output out.csv --folder stick"));
-    EXPECT_EQ(grades(ExportFormat::spreadsheet), read_file("out.csv"));
-
-    // The data folder does not hold the stick's class.
-    EXPECT_EQ((Run{1, "", "There is no class \"Period 1\" in \"" + data.string() + "\".\n"}),
-              run("--export 'Period 1' --format canvas --output none.csv"));
-    EXPECT_FALSE(fs::exists(folder() / "none.csv"));
-    EXPECT_EQ(
-        (Run{1, "", "Could not export the grades to \"g.csv\": No such file or directory.\n"}),
-        run("--folder stick --export 'Period 1' --format canvas --output gone/g.csv"));
-    // Never over one of the program folder's own files.
-    const std::string class_bytes = read_file("stick/Period 1.cls");
-    EXPECT_EQ((Run{1, "",
-                   "\"Period 1.cls\" is one of Quillmark's own files; export the grades to "
-                   "another file.\n"}),
-              run("--folder stick --export 'Period 1' --format spreadsheet --output 'stick/Period "
-                  "1.cls'"));
-    EXPECT_EQ(class_bytes, read_file("stick/Period 1.cls"));
-    write_file("stick/Period 1.web", "");
-    EXPECT_EQ((Run{1, "",
-                   "\"Period 1\" could be \"Period 1.cls\" or \"Period 1.web\": name the class "
-                   "with its ending.\n"}),
-              run("--folder stick --export 'Period 1' --format canvas"));
-}
-
-// The figures follow the categories only when they are in use, so that no file, an empty one and
-// one switched off give the same exports byte for byte (the workbook cell for cell); a file that
-// cannot be read stops the export rather than give other figures.
+// No categories file, an empty one and one switched off give the same exports (the workbook cell
+// for cell); a file that cannot be read stops the export rather than give other figures.
 TEST_F(ProgramTest, OnlyCategoriesInUseChangeTheExportAndUnreadableOnesStopIt) {
     fs::create_directories(folder() / "Quillmark");
     save_period_1(folder() / "Quillmark");
-    asg_title[1] = "Test";
-    asg_points[1] = 100;
-    students[0].scores[1] = 50;
-    ASSERT_TRUE(save_class(folder() / "Quillmark" / "Period 1.cls"));
     const std::string categories = "Quillmark/Period 1.categories";
+    const std::string off = R"({"version": 1, "use_weighted_categories": false, "categories": )";
     const std::array<std::string, 2> files_in_use_or_not{
-        R"({"version": 1, "use_weighted_categories": false, "categories": [], "assignments": []})",
-        R"({"version": 1, "use_weighted_categories": false,
-            "categories": [{"name": "Quizzes", "weight": 50, "drop_lowest": 0},
-                           {"name": "Tests", "weight": 50, "drop_lowest": 0}],
+        off + R"([], "assignments": []})", off + R"([{"name": "Q", "weight": 50, "drop_lowest": 0},
+            {"name": "T", "weight": 50, "drop_lowest": 0}],
             "assignments": [{"slot": 0, "category": 0}, {"slot": 1, "category": 1}]})"};
     for (const std::string format : {"spreadsheet", "canvas", "moodle", "xlsx"}) {
         // openpyxl reads a workbook by the name's ending.
@@ -214,56 +163,11 @@ TEST_F(ProgramTest, OnlyCategoriesInUseChangeTheExportAndUnreadableOnesStopIt) {
 
     write_file(categories, "{");
     fs::remove(folder() / "out");
-    const Run unreadable = run("--export 'Period 1' --format spreadsheet --output out");
-    EXPECT_EQ(1, unreadable.status);
-    EXPECT_TRUE(
-        unreadable.err.starts_with("The categories of \"Period 1.cls\" could not be read: "))
-        << unreadable.err;
-    EXPECT_TRUE(unreadable.err.ends_with("\nThe grades were not exported.\n")) << unreadable.err;
+    const auto [status, out, err] = run("--export 'Period 1' --format spreadsheet --output out");
+    EXPECT_EQ(1, status);
+    EXPECT_TRUE(err.starts_with("The categories of \"Period 1.cls\" could not be read: ")) << err;
+    EXPECT_TRUE(err.ends_with("\nThe grades were not exported.\n")) << err;
     EXPECT_FALSE(fs::exists(folder() / "out"));
-}
-
-TEST_F(ProgramTest, ASetPasswordIsAskedForAndAWrongOneIsLogged) {
-    const fs::path data = folder() / "Quillmark";
-    fs::create_directories(data);
-    save_period_1(data);
-    write_file("Quillmark/qmk.dat", "s\xE9same\r\n");
-
-    EXPECT_EQ((Run{1, "", "Incorrect password.\n"}),
-              run("--export 'Period 1' --format moodle", "sesame\n"));
-    EXPECT_EQ((Run{1, "", "Incorrect password.\n"}), run("--list", "\n"));
-    // An input that ends before any line is no attempt.
-    EXPECT_EQ((Run{1, "", "No password was given.\n"}), run("--list"));
-    const std::string log = read_file("Quillmark/qmk.els");
-    EXPECT_NE(std::string::npos, log.find(" sesame\r\n")) << log;
-    EXPECT_EQ(2, std::count(log.begin(), log.end(), '\n')) << log;
-
-    // Typed as UTF-8 on the command line's input; the log is left for the log-on window.
-    EXPECT_EQ((Run{0, grades(ExportFormat::moodle), ""}),
-              run("--export 'Period 1' --format moodle", "s\xC3\xA9same\r\n"));
-    EXPECT_EQ(log, read_file("Quillmark/qmk.els"));
-
-    // A password file too large to be one guards the classes all the same.
-    const std::string large(5000, 'x');
-    write_file("Quillmark/qmk.dat", large);
-    const Run refused = run("--list", "\n");
-    EXPECT_EQ(1, refused.status);
-    EXPECT_TRUE(refused.err.starts_with("The password file \"qmk.dat\" holds more than"))
-        << refused.err;
-    EXPECT_EQ(large, read_file("Quillmark/qmk.dat"));
-}
-
-TEST(ProgramResources, ThePrioritySupportPageIsBesideTheProgramAndSpeaksOfIt) {
-    const std::filesystem::path page =
-        find_resource("support.html", std::filesystem::path{QUILLMARK_EXECUTABLE}.parent_path());
-    ASSERT_TRUE(std::filesystem::is_regular_file(page)) << page;
-    std::ostringstream text;
-    text << std::ifstream{page}.rdbuf();
-    EXPECT_NE(std::string::npos, text.str().find("<title>Quillmark Support</title>"));
-    // Our page explains our own Help menu, entry by entry.
-    for (const HelpEntry& entry : help_entries()) {
-        EXPECT_NE(std::string::npos, text.str().find(entry.caption)) << entry.caption;
-    }
 }
 
 } // namespace

@@ -1,20 +1,14 @@
 #include "app/navigator.h"
 #include "classdata/class_data.h"
 #include "classmanager/class_manager.h"
-#include "gradebook/gradebook_window.h"
 #include "support/dialog_script.h"
 #include "ui/image_button.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 
-#include <QApplication>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 
@@ -26,19 +20,8 @@ using ui::Icon;
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-const QString create_prompt =
-    QStringLiteral("     Please enter a name for your new class. (Example: 'English - Period 1')");
-const QString instructor_prompt =
-    QStringLiteral("     Please enter your name as you would like it to appear on reports for "
-                   "this class. You can modify this at a later time.");
-
 class ClassManagerTest : public testing::GuiFixture {
 protected:
-    Form4& class_manager() {
-        window_ = &show_class_manager();
-        return *window_;
-    }
-
     Names listed() const {
         Names names;
         const auto* list = window_->findChild<QListWidget*>(QStringLiteral("File1"));
@@ -53,341 +36,76 @@ protected:
                           Qt::LeftButton);
     }
 
-    void select(const QString& name, bool double_click = false) const {
+    void select(const char* name) const {
         auto* list = window_->findChild<QListWidget*>(QStringLiteral("File1"));
-        const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(1, items.size()) << name.toStdString();
-        const QPoint where = list->visualItemRect(items.front()).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
-        if (double_click) {
-            // A double click as the system delivers it: the second press comes as a double click.
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
-            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, where);
-        }
-    }
-
-    // The class manager closes itself once a class is open.
-    bool closed() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return window_.isNull();
+        const QList<QListWidgetItem*> items =
+            list->findItems(QString::fromLatin1(name), Qt::MatchExactly);
+        ASSERT_EQ(1, items.size()) << name;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(items.front()).center());
     }
 
     QPointer<Form4> window_;
 };
 
-TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedAndANewOneOpensEmpty) {
+TEST_F(ClassManagerTest, ClassesAreCreatedDeletedRenamedBackedUpRestoredThenOneOpensInItsPlace) {
+    // Beside the program folder: a disk inside it would hold the classes themselves.
+    const fs::path drive = folder().string() + "-drive";
+    fs::create_directory(drive);
+    ::setenv("QUILLMARK_BACKUP_DIR", drive.c_str(), 1);
     write_file("Algebra.cls", "algebra");
     write_file("Period 3.cls", "three");
-    class_manager();
-    dialogs.expect_input(create_prompt, QStringLiteral("Period 1"), QString{})
-        .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"), QString{});
+    write_file("qmk.dat", "mine\r\n");
+    window_ = &show_class_manager();
+    dialogs
+        .expect_input(QStringLiteral("     Please enter a name for your new class. (Example: "
+                                     "'English - Period 1')"),
+                      QStringLiteral("Period 1"), QString{})
+        .expect_input(QStringLiteral("     Please enter your name as you would like it to appear "
+                                     "on reports for this class. You can modify this at a later "
+                                     "time."),
+                      QStringLiteral("Ms. R. Alvarez"), QString{});
     click("Image6");
     EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls", "Period 3.cls"}), listed());
 
-    select(QStringLiteral("Period 3.cls"));
-    dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::no, Icon::none);
-    click("Image3");
-    EXPECT_EQ("three", read_file("Period 3.cls"));
+    select("Period 3.cls");
     dialogs.expect_message(QStringLiteral("Are you sure?"), Answer::yes, Icon::none);
     click("Image3");
 
-    select(QStringLiteral("Algebra.cls"));
+    select("Algebra.cls");
     dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2"),
                          QStringLiteral("Algebra.cls"));
     click("Image4");
-    select(QStringLiteral("Period 2.cls"));
-    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("Period 2.cls"),
-                         QStringLiteral("Period 2.cls"));
-    click("Image4");
+    EXPECT_EQ((Names{"Period 1.cls", "Period 2.cls"}), listed());
+
+    // Only the listed classes are backed up, never the password.
+    dialogs.expect_message(QStringLiteral("Backup all classes to floppy disk?"), Answer::yes)
+        .expect_message(
+            QStringLiteral("Please place a blank floppy disk in drive A: and click 'OK'"),
+            Answer::ok, Icon::none)
+        .expect_message(QStringLiteral("Backup was successful."), Answer::ok, Icon::none);
+    click("Image1");
+    EXPECT_EQ(2, std::distance(fs::directory_iterator{drive}, {}));
+    EXPECT_FALSE(fs::exists(drive / "qmk.dat"));
+
+    write_file("Period 2.cls", "local");
+    fs::remove(folder() / "Period 1.cls");
+    dialogs.expect_message(QStringLiteral("Retrieve all classes from floppy disk?"), Answer::yes)
+        .expect_message(QStringLiteral("Restore was successful."), Answer::ok, Icon::none);
+    click("Image7");
     EXPECT_EQ((Names{"Period 1.cls", "Period 2.cls"}), listed());
     EXPECT_EQ("algebra", read_file("Period 2.cls"));
+    ::unsetenv("QUILLMARK_BACKUP_DIR");
+    fs::remove_all(drive);
 
-    students[4].id_number = "left over";
-    asg_points[0] = 5;
-    select(QStringLiteral("Period 1.cls"));
+    select("Period 1.cls");
     click("Image5");
     const QWidget* gradebook = testing::shown_window("Form1");
     ASSERT_NE(nullptr, gradebook);
     EXPECT_EQ(QStringLiteral("Quillmark - [Period 1.cls]"), gradebook->windowTitle());
     EXPECT_EQ("Ms. R. Alvarez", instructor);
-    EXPECT_EQ("", students[4].id_number);
-    EXPECT_EQ(100, asg_points[0]);
-    EXPECT_TRUE(closed());
-}
-
-TEST_F(ClassManagerTest, ADoubleClickOpensASavedClassAndABrokenOneIsReported) {
-    std::filesystem::copy_file(SAMPLE_CLASS_PATH, folder() / "Sample.cls");
-    write_file("Broken.cls", "bpp992\r\nT. Sample\r\nepp999\r\nbsd000\r\n 301 \r\n");
-    class_manager();
-    select(QStringLiteral("Broken.cls"));
-    dialogs.expect_message_starting(QStringLiteral("Could not read \"Broken.cls\""), Answer::ok,
-                                    Icon::error);
-    click("Image5");
-    EXPECT_EQ(nullptr, testing::shown_window("Form1"));
-    EXPECT_TRUE(window_->isVisible());
-    const auto still_selected =
-        window_->findChild<QListWidget*>(QStringLiteral("File1"))->selectedItems();
-    ASSERT_EQ(1, still_selected.size());
-    EXPECT_EQ(QStringLiteral("Broken.cls"), still_selected.front()->text());
-
-    select(QStringLiteral("Sample.cls"), true);
-    ASSERT_NE(nullptr, testing::shown_window("Form1"));
-    EXPECT_EQ("Ms. R. Alvarez", instructor);
-    EXPECT_EQ("Maya", students[0].first_name);
-    EXPECT_TRUE(closed());
-}
-
-TEST_F(ClassManagerTest, RefusalsAndCancelsLeaveEveryFileAsItWas) {
-    write_file("Period 1.cls", "kept");
-    write_file("Algebra.cls", "algebra");
-    instructor = "Mr. J. Park";
-    class_manager();
-    for (const char* button : {"Image5", "Image3", "Image4"}) {
-        dialogs.expect_message(QStringLiteral("No class selected."), Answer::ok, Icon::error);
-        click(button);
-    }
-    dialogs.expect_input(create_prompt, QString{});
-    click("Image6");
-    dialogs.expect_input(create_prompt, QStringLiteral("Period 2"))
-        .expect_input(instructor_prompt, QString{});
-    click("Image6");
-    // A name differing only in letter case clashes.
-    const QString clash = QStringLiteral("A class named \"period 1\" already exists.");
-    dialogs.expect_input(create_prompt, QStringLiteral("period 1"))
-        .expect_input(instructor_prompt, QStringLiteral("Ms. R. Alvarez"))
-        .expect_message(clash, Answer::ok, Icon::error);
-    click("Image6");
-    // Names the class file cannot store are refused and asked for again, until Cancel.
-    const QString lodz = QStringLiteral("\u0141\u00f3d\u017a");
-    const QString cannot_store =
-        QStringLiteral("The class file cannot store the characters \"\u0141\u017a\". Please type "
-                       "them without accents or other marks.");
-    dialogs.expect_input(create_prompt, lodz)
-        .expect_message(cannot_store)
-        .expect_input(create_prompt, QString{}, lodz);
-    click("Image6");
-    dialogs.expect_input(create_prompt, QStringLiteral("Period 3"))
-        .expect_input(instructor_prompt, lodz)
-        .expect_message(cannot_store)
-        .expect_input(instructor_prompt, QString{}, lodz);
-    click("Image6");
-    select(QStringLiteral("Algebra.cls"));
-    dialogs.expect_input(QStringLiteral("Rename Class?"), QStringLiteral("period 1"))
-        .expect_message(clash, Answer::ok, Icon::error);
-    click("Image4");
-    select(QStringLiteral("Algebra.cls"));
-    dialogs.expect_input(QStringLiteral("Rename Class?"), lodz)
-        .expect_message(cannot_store)
-        .expect_input(QStringLiteral("Rename Class?"), QString{}, lodz);
-    click("Image4");
-    EXPECT_EQ(nullptr, testing::shown_window("Form1"));
-    EXPECT_EQ((Names{"Algebra.cls", "Period 1.cls"}), listed());
-    EXPECT_EQ("kept", read_file("Period 1.cls"));
-    EXPECT_EQ("algebra", read_file("Algebra.cls"));
-    EXPECT_EQ("Mr. J. Park", instructor);
-}
-
-TEST_F(ClassManagerTest, CaptionsFollowTheMouse) {
-    Form4& form = class_manager();
-    auto* label = form.findChild<QLabel*>(QStringLiteral("Label1"));
-    EXPECT_FALSE(label->font().bold());
-    const auto move_mouse = [](QWidget* widget, QPoint where) {
-        QMouseEvent move{QEvent::MouseMove, QPointF{where}, widget->mapToGlobal(QPointF{where}),
-                         Qt::NoButton,      Qt::NoButton,   Qt::NoModifier};
-        QApplication::sendEvent(widget, &move);
-    };
-    auto* image = form.findChild<ui::ImageButton*>(QStringLiteral("Image5"));
-    move_mouse(image, image->rect().center());
-    EXPECT_EQ(QStringLiteral("Open Existing Class..."), label->text());
-    move_mouse(&form, QPoint{2, 2});
-    EXPECT_EQ(QString{}, label->text());
-}
-
-// One set of our own: each button its own picture, all of one size, drawn for the display scale
-// of the screen they are on.
-TEST_F(ClassManagerTest, TheButtonsAndTheToolboxShowElevenPicturesOfOneSetAndSize) {
-    std::vector<ui::ImageButton*> buttons;
-    Form4& form = class_manager();
-    for (const char* name :
-         {"Image5", "Image6", "Image3", "Image4", "Image1", "Image7", "Image2"}) {
-        buttons.push_back(form.findChild<ui::ImageButton*>(QString::fromLatin1(name)));
-    }
-    Form1& gradebook = show_gradebook();
-    for (const char* name : {"Image2(0)", "Image2(1)", "Image2(2)", "Image2(3)"}) {
-        buttons.push_back(gradebook.findChild<ui::ImageButton*>(QString::fromLatin1(name)));
-    }
-    std::vector<QImage> pictures;
-    for (const ui::ImageButton* button : buttons) {
-        ASSERT_NE(nullptr, button);
-        SCOPED_TRACE(button->objectName().toStdString());
-        const QPixmap picture = button->pixmap();
-        EXPECT_EQ(QSizeF(32, 32), picture.deviceIndependentSize());
-        EXPECT_EQ(button->devicePixelRatioF(), picture.devicePixelRatio());
-        EXPECT_EQ(0, std::ranges::count(pictures, picture.toImage()));
-        pictures.push_back(picture.toImage());
-    }
-}
-
-// Answers as the script says, noting what File1 lists whenever a message box comes up.
-struct ListWatcher : testing::DialogScript {
-    ui::Answer message(const QString& text, Icon icon, ui::Buttons buttons) override {
-        seen.push_back(listed());
-        return DialogScript::message(text, icon, buttons);
-    }
-    std::function<Names()> listed;
-    std::vector<Names> seen;
-};
-
-class BackupRestoreTest : public ClassManagerTest {
-protected:
-    void SetUp() override {
-        ClassManagerTest::SetUp();
-        // Beside the program folder: a disk inside it would hold the classes themselves.
-        drive_ = folder().string() + "-drive";
-        fs::create_directory(drive_);
-        ::setenv("QUILLMARK_BACKUP_DIR", drive_.c_str(), 1);
-        disk.listed = [this] { return listed(); };
-    }
-    void TearDown() override {
-        disk.verify();
-        ::unsetenv("QUILLMARK_BACKUP_DIR");
-        fs::remove_all(drive_);
-        ClassManagerTest::TearDown();
-    }
-
-    void put_on_disk(const std::string& name, std::string_view bytes) const {
-        std::ofstream{drive_ / name, std::ios::binary} << bytes;
-    }
-    std::string on_disk(const std::string& name) const {
-        std::ifstream in{drive_ / name, std::ios::binary};
-        return {std::istreambuf_iterator<char>{in}, std::istreambuf_iterator<char>{}};
-    }
-
-    static void make_read_only(const fs::path& file) {
-        fs::permissions(file, fs::perms::owner_read);
-    }
-    static void unplug() { ::setenv("QUILLMARK_BACKUP_DIR", "/nonexistent/quillmark", 1); }
-
-    fs::path drive_;
-    // Constructed after the fixture's own script, so it answers every box instead.
-    ListWatcher disk;
-};
-
-const QString unplugged = QStringLiteral(
-    "The backup folder \"/nonexistent/quillmark\" named by QUILLMARK_BACKUP_DIR does not exist.");
-const QString backup_question = QStringLiteral("Backup all classes to floppy disk?");
-const QString place_disk =
-    QStringLiteral("Please place a blank floppy disk in drive A: and click 'OK'");
-const QString restore_question = QStringLiteral("Retrieve all classes from floppy disk?");
-
-TEST_F(BackupRestoreTest, BackupAsksTwiceThenCopiesEveryListedClassOrSaysWhyNot) {
-    class_manager();
-    disk.expect_message(QStringLiteral("No files to backup."), Answer::ok, Icon::error);
-    click("Image1");
-    disk.verify();
-
-    write_file("A.cls", "a");
-    write_file("A.chart", "a desks");
-    write_file("B.web", "b");
-    write_file("B.chart", "b desks");
-    write_file("qmk.dat", "secret\r\n");
-    write_file("qmk.els", "failed\r\n");
-    class_manager();
-    disk.expect_message(backup_question, Answer::no, Icon::none);
-    click("Image1");
-    EXPECT_TRUE(fs::is_empty(drive_));
-
-    disk.expect_message(backup_question, Answer::yes)
-        .expect_message(place_disk, Answer::ok, Icon::none)
-        .expect_message(QStringLiteral("Backup was successful."), Answer::ok, Icon::none);
-    click("Image1");
-    EXPECT_EQ("a desks", on_disk("A.chart"));
-    EXPECT_EQ("b desks", on_disk("B.chart"));
-    EXPECT_EQ("b", on_disk("B.web"));
-    EXPECT_FALSE(fs::exists(drive_ / "qmk.dat") || fs::exists(drive_ / "qmk.els"));
-
-    write_file("A.cls", "a, later");
-    make_read_only(drive_ / "B.web");
-    disk.expect_message(backup_question, Answer::yes)
-        .expect_message(place_disk)
-        .expect_message(
-            QStringLiteral("Backup stopped: could not copy \"B.web\": the file is read-only."),
-            Answer::ok, Icon::error);
-    click("Image1");
-    EXPECT_EQ("a, later", on_disk("A.cls"));
-
-    unplug();
-    disk.expect_message(backup_question, Answer::yes)
-        .expect_message(place_disk)
-        .expect_message(unplugged, Answer::ok, Icon::error);
-    click("Image1");
-    EXPECT_EQ((Names{"A.cls", "B.web"}), listed());
-}
-
-TEST_F(BackupRestoreTest, RestoreAsksWithTheDiskInViewAndEndsOnTheProgramFolder) {
-    write_file("A.cls", "local a");
-    write_file("Z.cls", "z");
-    put_on_disk("notes.txt", "not a class");
-    put_on_disk("qmk.dat", "someone else's password\r\n");
-    class_manager();
-    const Names program_folder{"A.cls", "Z.cls"};
-
-    disk.expect_message(QStringLiteral("No files to restore."), Answer::ok, Icon::error);
-    click("Image7");
-    EXPECT_EQ(Names{}, disk.seen.back());
-    EXPECT_EQ(program_folder, listed());
-
-    put_on_disk("A.cls", "disk a");
-    put_on_disk("A.chart", "disk desks");
-    put_on_disk("C.cls", "disk c");
-    disk.expect_message(restore_question, Answer::no, Icon::none);
-    click("Image7");
-    EXPECT_EQ((Names{"A.cls", "C.cls"}), disk.seen.back());
-    EXPECT_EQ(program_folder, listed());
-    EXPECT_EQ("local a", read_file("A.cls"));
-
-    disk.expect_message(restore_question, Answer::yes)
-        .expect_message(QStringLiteral("Restore was successful."), Answer::ok, Icon::none);
-    click("Image7");
-    EXPECT_EQ((Names{"A.cls", "C.cls", "Z.cls"}), listed());
-    EXPECT_EQ("disk a", read_file("A.cls"));
-    EXPECT_EQ("disk desks", read_file("A.chart"));
-    EXPECT_FALSE(fs::exists(folder() / "notes.txt"));
-    EXPECT_FALSE(fs::exists(folder() / "qmk.dat"));
-
-    make_read_only(folder() / "C.cls");
-    disk.expect_message(restore_question, Answer::yes)
-        .expect_message(
-            QStringLiteral("Restore stopped: could not copy \"C.cls\": the file is read-only."),
-            Answer::ok, Icon::error);
-    click("Image7");
-    EXPECT_EQ((Names{"A.cls", "C.cls", "Z.cls"}), listed());
-
-    unplug();
-    disk.expect_message(unplugged, Answer::ok, Icon::error);
-    click("Image7");
-    EXPECT_EQ((Names{"A.cls", "C.cls", "Z.cls"}), listed());
-}
-
-TEST_F(BackupRestoreTest, ADiskThatHoldsTheClassesThemselvesIsRefused) {
-    write_file("A.cls", "a");
-    class_manager();
-    const QString holds =
-        QStringLiteral("The backup disk holds the classes themselves, so a backup there would "
-                       "copy nothing. Insert another removable disk.");
-    for (const fs::path& named : {folder(), folder() / "Backups"}) {
-        fs::create_directories(named);
-        ::setenv("QUILLMARK_BACKUP_DIR", named.c_str(), 1);
-        disk.expect_message(backup_question, Answer::yes)
-            .expect_message(place_disk)
-            .expect_message(holds, Answer::ok, Icon::error);
-        click("Image1");
-        disk.expect_message(holds, Answer::ok, Icon::error);
-        click("Image7");
-        disk.verify();
-        EXPECT_EQ((Names{"A.cls"}), listed());
-    }
-    EXPECT_TRUE(fs::is_empty(folder() / "Backups"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window_.isNull());
 }
 
 } // namespace

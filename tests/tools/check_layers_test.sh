@@ -20,21 +20,20 @@ tree_with() {
 }
 
 failures=0
-tree_with ui/more.h '#include "classdata/a.h"'
-if ! bash "$check" "$tree/src"; then
-    echo "FAIL: a tree whose folders stack is refused" >&2
+fail() {
+    echo "FAIL: $*" >&2
     failures=$((failures + 1))
-fi
+}
+tree_with ui/more.h '#include "classdata/a.h"'
+bash "$check" "$tree/src" || fail "a tree whose folders stack is refused"
 
 # file | its include of a folder above, or of nothing above when the file itself is wrong
 while IFS='|' read -r file include; do
     tree_with "$file" "$include"
     if refusal=$(bash "$check" "$tree/src" 2>&1); then
-        echo "FAIL: src/$file with $include passes" >&2
-        failures=$((failures + 1))
+        fail "src/$file with $include passes"
     elif [[ $refusal != *"src/$file"* ]]; then
-        echo "FAIL: the refusal of src/$file does not name it: $refusal" >&2
-        failures=$((failures + 1))
+        fail "the refusal of src/$file does not name it: $refusal"
     fi
 done <<'ROWS'
 ui/a.cpp|#include "gradebook/window.h"
