@@ -97,6 +97,12 @@ TEST_F(ProgramTest, AnswersEachCommandLineOnItsOwnOutputsAndStatus) {
              {"--bogus", {2, "", usage}},
              {"--version", {0, "Quillmark " QUILLMARK_VERSION "\n", ""}},
              {"--list", {0, "Period 1.cls\nPeriod 1.web\n", ""}},
+             // Never over one of the program folder's own files: the next run reads it whole.
+             {"--folder stick --export 'Period 1' --format spreadsheet --output 'stick/Period "
+              "1.cls'",
+              {1, "",
+               "\"Period 1.cls\" is one of Quillmark's own files; export the grades to another "
+               "file.\n"}},
              {"--folder=stick --export 'Period 1.cls' --format moodle --output -", {0, moodle, ""}},
              {"--export 'Period 1' --format canvas",
               {1, "",
