@@ -58,9 +58,7 @@ const std::map<std::string, Edit> kinds = {
     {"full", // every free slot from 3 on but the last
      [](int, int, const auto&) {
          for (int s = 3; s < 299; ++s) {
-             students[s].id_number = std::to_string(1000 + s);
-             students[s].last_name = "Last";
-             students[s].first_name = "First";
+             students[s] = {"First", "Last", std::to_string(1000 + s), {}, {}, {}, {}};
          }
      }},
 };

@@ -21,8 +21,7 @@ namespace {
 
 using PrintDialogTest = GuiFixture;
 
-// What the dialog adds to the class report: its choices, the printer, the file, opened once
-// written; the dialog closes and the gradebook shows again.
+// What the dialog adds: its choices, the printer, the file opened once written, the gradebook back.
 TEST_F(PrintDialogTest, TheClassReportPrintsInTheChosenOrderIntoTheSavedFile) {
     clear_class();
     class_file = "Period1.cls";

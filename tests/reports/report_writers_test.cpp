@@ -63,10 +63,6 @@ TEST_F(ReportTest, ABlockStartsANewPageWhenItsHeadingAndFirstRowWouldNotFitToget
     for (std::int16_t a = 0; a < 11; ++a) {
         add_assignment(a, "Lab " + std::to_string(a + 1), 10);
     }
-    const auto print_both_blocks = [](RecordingPrinter& into) {
-        print_class_report(into, 1, 10, today);
-        print_class_report(into, 11, 20, today);
-    };
     for (const int class_size : {31, 32}) {
         SCOPED_TRACE(class_size);
         for (std::int16_t s = 0; s < class_size; ++s) {
@@ -74,10 +70,12 @@ TEST_F(ReportTest, ABlockStartsANewPageWhenItsHeadingAndFirstRowWouldNotFitToget
             students[s].scores[10] = static_cast<std::int16_t>(s % 10);
         }
         RecordingPrinter unpaged;
-        print_both_blocks(unpaged);
         printer = {};
         printer.page_height = 1000;
-        print_both_blocks(printer);
+        for (RecordingPrinter* into : {&unpaged, &printer}) {
+            print_class_report(*into, 1, 10, today);
+            print_class_report(*into, 11, 20, today);
+        }
 
         // Only the break moves, and only when it must: else the page fills up to its foot.
         std::vector<std::string> expected = unpaged.lines;
@@ -119,8 +117,7 @@ TEST_F(ReportTest, StudentReportLineForLineAndNoPercentageOfNoPoints) {
                  }),
                  printer.transcript);
 
-    // Only an old or hand-edited class file holds an assignment worth 0 points: it has no
-    // percentage, so its percentage and letter cells stay empty.
+    // A 0-point assignment (old or hand-edited files only) leaves percentage and letter empty.
     asg_points[1] = 0;
     printer = {};
     print_student_report(printer, 4, today);
