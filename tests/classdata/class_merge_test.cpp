@@ -45,7 +45,6 @@ const std::map<std::string, Edit> kinds = {
          students[n].last_name = v.size() > 1 ? v[1] : "";
          students[n].first_name = v.size() > 2 ? v[2] : "";
      }},
-    {"id", [](int n, int, const auto& v) { students[n].id_number = v[0]; }},
     {"phone", [](int n, int, const auto& v) { students[n].telephone = v[0]; }},
     {"notes", [](int n, int, const auto& v) { students[n].notes = v[0]; }},
     {"swap", [](int n, int m, const auto&) { std::swap(students[n], students[m]); }},
@@ -59,9 +58,7 @@ const std::map<std::string, Edit> kinds = {
     {"full", // every free slot from 3 on but the last
      [](int, int, const auto&) {
          for (int s = 3; s < 299; ++s) {
-             students[s].id_number = std::to_string(1000 + s);
-             students[s].last_name = "Last";
-             students[s].first_name = "First";
+             students[s] = {"First", "Last", std::to_string(1000 + s), {}, {}, {}, {}};
          }
      }},
 };
@@ -112,9 +109,10 @@ const std::vector<Case> cases = {
     {"sorted in mine", "swap 0.2", "s 0.1=15", "swap 0.2;s 2.1=15"},
     {"sorted in theirs", "s 0.1=15", "swap 0.2", "swap 0.2;s 2.1=15"},
     {"both sorted: mine stands", "swap 0.2", "swap 0.1;s 1.0=8", "swap 0.2;s 2.0=8"},
-    {"a new ID, the same student", "id 1=202", "s 1.0=9", "id 1=202;s 1.0=9"},
+    {"a new ID, the same student", "student 1=202/Kim/Bo", "s 1.0=9",
+     "student 1=202/Kim/Bo;s 1.0=9"},
     {"a doubled ID matches by slot", "student 0", "s 1.0=9", "student 0;s 1.0=9", "", "",
-     "id 1=101"},
+     "student 1=101/Kim/Bo"},
     {"texts, stored line feeds and assignment fields", "phone 0=555-1;notes 1=a\nb;points 0=12",
      "phone 0=555-2;notes 1=c;points 0=15;about 1=open book",
      "phone 0=555-1;notes 1=c;points 0=12;about 1=open book",

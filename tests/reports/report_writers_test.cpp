@@ -56,18 +56,13 @@ TEST_F(ReportTest, ClassReportLineForLine) {
         printer.transcript);
 }
 
-// In the recorder's model a block's heading is 27 lines, 306 points high in the first block and
-// 310 in a later one (its two opening blank lines are in the rows' font), and a row is 12: on
-// pages of 1000 points, 31 students leave exactly the 322 points the second heading and its
-// first row need, 32 leave 12 less.
+// A block's heading is 27 lines, 310 points high after the first block (306 in it), and a row 12:
+// on pages of 1000 points, 31 students leave exactly the 322 points the second heading and row
+// need.
 TEST_F(ReportTest, ABlockStartsANewPageWhenItsHeadingAndFirstRowWouldNotFitTogether) {
     for (std::int16_t a = 0; a < 11; ++a) {
         add_assignment(a, "Lab " + std::to_string(a + 1), 10);
     }
-    const auto print_both_blocks = [](RecordingPrinter& into) {
-        print_class_report(into, 1, 10, today);
-        print_class_report(into, 11, 20, today);
-    };
     for (const int class_size : {31, 32}) {
         SCOPED_TRACE(class_size);
         for (std::int16_t s = 0; s < class_size; ++s) {
@@ -75,10 +70,12 @@ TEST_F(ReportTest, ABlockStartsANewPageWhenItsHeadingAndFirstRowWouldNotFitToget
             students[s].scores[10] = static_cast<std::int16_t>(s % 10);
         }
         RecordingPrinter unpaged;
-        print_both_blocks(unpaged);
         printer = {};
         printer.page_height = 1000;
-        print_both_blocks(printer);
+        for (RecordingPrinter* into : {&unpaged, &printer}) {
+            print_class_report(*into, 1, 10, today);
+            print_class_report(*into, 11, 20, today);
+        }
 
         // Only the break moves, and only when it must: else the page fills up to its foot.
         std::vector<std::string> expected = unpaged.lines;
@@ -120,8 +117,7 @@ TEST_F(ReportTest, StudentReportLineForLineAndNoPercentageOfNoPoints) {
                  }),
                  printer.transcript);
 
-    // Only an old or hand-edited class file holds an assignment worth 0 points: it has no
-    // percentage, so its percentage and letter cells stay empty.
+    // A 0-point assignment (old or hand-edited files only) leaves percentage and letter empty.
     asg_points[1] = 0;
     printer = {};
     print_student_report(printer, 4, today);
@@ -169,6 +165,7 @@ TEST_F(ReportTest, SeatingChartLineForLineInLandscapeAndEndsTheDocument) {
     desks[3].present = false;
     desks[4] = {"Bo", false};
     print_seating_chart(printer, desks, today);
+    const std::string desk = "[" + blanks(10) + "] ";
     std::vector<std::string> expected{
         "@Courier New 12 landscape",
         "",
@@ -189,14 +186,11 @@ TEST_F(ReportTest, SeatingChartLineForLineInLandscapeAndEndsTheDocument) {
         "     <42>   FRONT OF CLASSROOM   ",
         "",
         "@Courier New 12 landscape",
-        "[Alexandria] [Christophe] [" + blanks(10) + "] " + blanks(13) + " Bo" + blanks(9) + " [" +
-            blanks(10) + "] [" + blanks(10) + "] [" + blanks(10) + "]   ",
+        "[Alexandria] [Christophe] " + desk + blanks(13) + " Bo" + blanks(9) + " " + desk + desk +
+            desk + "  ",
         "",
     };
-    std::string empty_row;
-    for (int i = 0; i < 8; ++i) {
-        empty_row += "[" + blanks(10) + "] ";
-    }
+    const std::string empty_row = desk + desk + desk + desk + desk + desk + desk + desk;
     for (int row = 1; row < 9; ++row) {
         expected.insert(expected.end(), {empty_row + "  ", ""});
     }
