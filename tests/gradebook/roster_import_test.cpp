@@ -62,12 +62,6 @@ protected:
         }
         return bytes;
     }
-
-    static std::string saved() {
-        std::ostringstream out;
-        write_class(out);
-        return out.str();
-    }
 };
 
 TEST_F(RosterImportTest, EveryHeaderStyleSeparatorAndEncoding) {
@@ -189,7 +183,7 @@ TEST_F(RosterImportTest, StudentsBeyondTheFullClassAreSkippedAndSaidSoFirst) {
 }
 
 TEST_F(RosterImportTest, FilesThatAreNoClassListAreRefusedAndChangeNothing) {
-    const std::string before = saved();
+    const std::string before = class_file_text();
     const std::vector<std::pair<std::string, std::string>> refused{
         {"", "the file is empty"},
         {"First Name,ID\nAnn,1\n", "no column of last names or names was found"},
@@ -208,7 +202,7 @@ TEST_F(RosterImportTest, FilesThatAreNoClassListAreRefusedAndChangeNothing) {
         EXPECT_EQ(Names{"untouched"}, result.notes);
     }
 
-    EXPECT_EQ(before, saved());
+    EXPECT_EQ(before, class_file_text());
 }
 
 } // namespace
