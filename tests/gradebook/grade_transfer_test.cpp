@@ -57,15 +57,14 @@ TEST_F(GradeTransferTest, TheMenuAndTheCommandLineExportTheSameGradesWithTheCate
     categories.of[1] = 1;
     ASSERT_TRUE(set_class_categories(categories));
     ASSERT_TRUE(save_class(folder() / "Algebra.cls"));
-    const std::array chosen{ExportLayout::spreadsheet, ExportLayout::xlsx, ExportLayout::canvas,
-                            ExportLayout::moodle};
-    for (int k = 0; k < static_cast<int>(chosen.size()); ++k) {
-        const ExportLayout layout = chosen[static_cast<std::size_t>(k)];
+    int k = 0;
+    for (const ExportLayout layout : {ExportLayout::spreadsheet, ExportLayout::xlsx,
+                                      ExportLayout::canvas, ExportLayout::moodle}) {
         // openpyxl reads a workbook by the name's ending.
         const std::string ending = layout == ExportLayout::xlsx ? ".xlsx" : ".csv";
         const QString proposed =
             QDir{documents()}.filePath(QString::fromStdString("Algebra - Grades" + ending));
-        dialogs.expect_choice(prompt, layouts, k);
+        dialogs.expect_choice(prompt, layouts, k++);
         if (layout == ExportLayout::canvas) {
             dialogs.expect_save_file(proposed, in_folder("Algebra.cls"))
                 .expect_message(QStringLiteral("\"Algebra.cls\" is one of Quillmark's own "

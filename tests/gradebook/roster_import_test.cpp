@@ -56,9 +56,8 @@ protected:
     static std::string utf16(std::u16string_view text, bool big_endian) {
         std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
         for (const char16_t unit : text) {
-            const auto high = static_cast<char>(unit >> 8);
-            const auto low = static_cast<char>(unit & 0xFF);
-            bytes += big_endian ? std::string{high, low} : std::string{low, high};
+            bytes += static_cast<char>(big_endian ? unit >> 8 : unit & 0xFF);
+            bytes += static_cast<char>(big_endian ? unit & 0xFF : unit >> 8);
         }
         return bytes;
     }
