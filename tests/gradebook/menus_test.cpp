@@ -5,8 +5,6 @@
 #include "grid_fixture.h"
 #include "ui/text.h"
 
-#include <sstream>
-
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -24,12 +22,6 @@ protected:
         add_student(0, "Ann", "Sample", "1001");
         add_assignment(0, "Quiz 1", 20);
         students[0].scores[0] = 18;
-    }
-
-    static std::string class_bytes() {
-        std::ostringstream bytes;
-        write_class(bytes);
-        return bytes.str();
     }
 };
 
@@ -89,28 +81,27 @@ TEST_F(MenusTest, ReturnAndExitSaveAndTheirShortcutsWorkFromAScoreBox) {
     open_gradebook();
     QTest::mouseClick(&score_box(0), Qt::LeftButton);
     QTest::keyClick(&score_box(0), Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
+    EXPECT_EQ(class_file_text(), read_file("Algebra.cls"));
     EXPECT_EQ(nullptr, shown_window("Form1"));
     EXPECT_EQ(1, program_ends);
 }
 
 TEST_F(MenusTest, TheTimerSavesShownOrHiddenAndRepaintsThePanels) {
     Form1& gradebook = open_gradebook();
-    auto* timer = gradebook.findChild<QTimer*>(QStringLiteral("Timer1"));
-    ASSERT_NE(nullptr, timer);
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(20000, timer->interval());
+    auto& timer = control<QTimer>(QStringLiteral("Timer1"));
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(20000, timer.interval());
 
     students[0].scores[0] = 10;
-    QMetaObject::invokeMethod(timer, "timeout");
-    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
+    QMetaObject::invokeMethod(&timer, "timeout");
+    EXPECT_EQ(class_file_text(), read_file("Algebra.cls"));
     EXPECT_EQ(QStringLiteral("Average: 50%"), caption(QStringLiteral("Label7")));
 
     // The next tick saves over the program's own save, and does so while the window is hidden.
     gradebook.hide();
     students[0].scores[0] = 12;
-    QMetaObject::invokeMethod(timer, "timeout");
-    EXPECT_EQ(class_bytes(), read_file("Algebra.cls"));
+    QMetaObject::invokeMethod(&timer, "timeout");
+    EXPECT_EQ(class_file_text(), read_file("Algebra.cls"));
 }
 
 TEST_F(MenusTest, BlankScreenLocksAndReturnsToTheSamePlace) {

@@ -56,17 +56,10 @@ protected:
     static std::string utf16(std::u16string_view text, bool big_endian) {
         std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
         for (const char16_t unit : text) {
-            const auto high = static_cast<char>(unit >> 8);
-            const auto low = static_cast<char>(unit & 0xFF);
-            bytes += big_endian ? std::string{high, low} : std::string{low, high};
+            bytes += static_cast<char>(big_endian ? unit >> 8 : unit & 0xFF);
+            bytes += static_cast<char>(big_endian ? unit & 0xFF : unit >> 8);
         }
         return bytes;
-    }
-
-    static std::string saved() {
-        std::ostringstream out;
-        write_class(out);
-        return out.str();
     }
 };
 
@@ -189,7 +182,7 @@ TEST_F(RosterImportTest, StudentsBeyondTheFullClassAreSkippedAndSaidSoFirst) {
 }
 
 TEST_F(RosterImportTest, FilesThatAreNoClassListAreRefusedAndChangeNothing) {
-    const std::string before = saved();
+    const std::string before = class_file_text();
     const std::vector<std::pair<std::string, std::string>> refused{
         {"", "the file is empty"},
         {"First Name,ID\nAnn,1\n", "no column of last names or names was found"},
@@ -208,7 +201,7 @@ TEST_F(RosterImportTest, FilesThatAreNoClassListAreRefusedAndChangeNothing) {
         EXPECT_EQ(Names{"untouched"}, result.notes);
     }
 
-    EXPECT_EQ(before, saved());
+    EXPECT_EQ(before, class_file_text());
 }
 
 } // namespace

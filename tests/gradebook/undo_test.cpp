@@ -38,27 +38,6 @@ protected:
         click(QStringLiteral("Text1(0)"));
     }
 
-    // Every text the window shows now: the grid and the panels.
-    QStringList shown() const {
-        QStringList texts;
-        for (const QLineEdit* box : window_->findChildren<QLineEdit*>()) {
-            texts << box->text();
-        }
-        for (const QPlainTextEdit* box : window_->findChildren<QPlainTextEdit*>()) {
-            texts << box->toPlainText();
-        }
-        for (const QLabel* label : window_->findChildren<QLabel*>()) {
-            texts << label->text();
-        }
-        return texts;
-    }
-    // The same with the panels first refreshed for the selected slots.
-    QStringList refreshed() const {
-        window_->s_analysis(selected_student);
-        window_->a_analysis(selected_assignment);
-        window_->c_analysis();
-        return shown();
-    }
     // The class file the next tick writes.
     std::string saved() const {
         window_->autosave();
@@ -66,43 +45,46 @@ protected:
     }
     QAction& entry(const char* name) const { return control<QAction>(QLatin1String{name}); }
 
+    // Every text the window shows (the grid, the panels, the buttons) and what the next tick
+    // saves; the panels first refreshed for the selected slots if asked.
+    std::pair<QStringList, std::string> state(bool refresh = false) const {
+        if (refresh) {
+            window_->s_analysis(selected_student);
+            window_->a_analysis(selected_assignment);
+            window_->c_analysis();
+        }
+        QStringList texts;
+        for (const QWidget* widget : window_->findChildren<QWidget*>()) {
+            texts << widget->property("text").toString()
+                  << widget->property("plainText").toString();
+        }
+        return {texts, saved()};
+    }
+
     // Takes the step, which the Edit menu must name so; undoes it, which must show and save the
     // class exactly as before it; and redoes it.
     void check_step(const QString& step, const std::function<void()>& take) {
-        const QStringList before_shown = refreshed();
-        const std::string before_saved = saved();
+        const auto before = state(true);
         take();
         // The step's own clicks may have selected other slots for the panels.
         selected_student = 0;
         selected_assignment = 0;
-        const QStringList after_shown = refreshed();
-        const std::string after_saved = saved();
-        ASSERT_NE(before_saved, after_saved) << step.toStdString();
+        const auto after = state(true);
+        ASSERT_NE(before.second, after.second) << step.toStdString();
         EXPECT_EQ("Undo " + step, entry("undo").text());
 
         trigger("undo");
-        EXPECT_EQ(before_shown, shown()) << "undo " << step.toStdString();
-        EXPECT_EQ(before_saved, saved()) << "undo " << step.toStdString();
+        EXPECT_EQ(before, state()) << "undo " << step.toStdString();
         EXPECT_EQ("Redo " + step, entry("redo").text());
         EXPECT_TRUE(entry("redo").isEnabled());
 
         trigger("redo");
-        EXPECT_EQ(after_shown, shown()) << "redo " << step.toStdString();
-        EXPECT_EQ(after_saved, saved()) << "redo " << step.toStdString();
+        EXPECT_EQ(after, state()) << "redo " << step.toStdString();
         EXPECT_EQ("Undo " + step, entry("undo").text());
         EXPECT_EQ(QStringLiteral("Redo"), entry("redo").text());
         EXPECT_FALSE(entry("redo").isEnabled());
     }
 
-    // Opens the window the gradebook opens on a double click of the control.
-    QWidget& double_click(const QString& control_name, const char* window) const {
-        QTest::mouseDClick(&control<QWidget>(control_name), Qt::LeftButton);
-        QWidget* opened = shown_window(window);
-        if (opened == nullptr) {
-            throw std::runtime_error{std::string{window} + " did not open"};
-        }
-        return *opened;
-    }
     static void fill(QWidget& window, const char* box, const QString& text) {
         window.findChild<QLineEdit*>(QLatin1String{box})->setText(text);
     }
@@ -115,11 +97,13 @@ protected:
     std::function<void()> editing(const char* control_name, const char* window,
                                   std::vector<std::pair<const char*, QString>> boxes) {
         return [=, this] {
-            QWidget& opened = double_click(QLatin1String{control_name}, window);
+            QTest::mouseDClick(&control<QWidget>(QLatin1String{control_name}), Qt::LeftButton);
+            QWidget* opened = shown_window(window);
+            ASSERT_NE(nullptr, opened);
             for (const auto& [box, text] : boxes) {
-                fill(opened, box, text);
+                fill(*opened, box, text);
             }
-            press(opened, "Command1");
+            press(*opened, "Command1");
         };
     }
     // Clicks the box and types over its whole score.
@@ -199,16 +183,8 @@ TEST_F(UndoTest, SeatingPlansAreStepsSoTheStepsBeforeThemStayTrue) {
         trigger("undo");
         EXPECT_EQ(before, saved());
     };
-    check_earlier_step([this] {
-        type_score(0, QStringLiteral("9"));
-        QTest::keyClick(&score_box(0), Qt::Key_Return);
-    });
-    check_earlier_step([this] {
-        QWidget& editor = double_click(QStringLiteral("text3(0)"), "Form2");
-        fill(editor, "Text1", QStringLiteral("Anna"));
-        fill(editor, "text3", QStringLiteral("2001"));
-        press(editor, "Command1");
-    });
+    check_earlier_step([this] { type_score(0, QStringLiteral("9\r")); });
+    check_earlier_step(editing("text3(0)", "Form2", {{"Text1", "Anna"}, {"text3", "2001"}}));
 
     add_student(3, "Di", "Park", "1004");
     random_generator().seed(7);
@@ -217,31 +193,24 @@ TEST_F(UndoTest, SeatingPlansAreStepsSoTheStepsBeforeThemStayTrue) {
 }
 
 TEST_F(UndoTest, ChangesFromAnotherCopyAreOneStepAndEarlierStepsStayTrue) {
-    const QStringList first_shown = refreshed();
-    const std::string first_saved = saved();
+    const auto first = state(true);
     type_score(0, QStringLiteral("5"));
-    const QStringList typed_shown = refreshed();
-    const std::string typed_saved = saved();
-    // Another copy sorts the class by name, which moves every record, and changes a score.
-    const ClassSnapshot mine = capture_class();
-    sort_by_name();
-    students[2].scores[1] = 50;
-    write_file("Algebra.cls", class_file_text());
-    restore_class(mine);
-
-    window_->autosave();
-    EXPECT_EQ("Adams Lee Zorn",
-              students[0].last_name + " " + students[1].last_name + " " + students[2].last_name);
-    EXPECT_EQ(5, students[1].scores[0]);
-    EXPECT_EQ(50, students[2].scores[1]);
-    EXPECT_EQ(QStringLiteral("Undo Changes from Another Copy"), entry("undo").text());
-
+    check_step(QStringLiteral("Changes from Another Copy"), [this] {
+        // Another copy sorts the class by name, which moves every record, and changes a score.
+        const ClassSnapshot mine = capture_class();
+        sort_by_name();
+        students[2].scores[1] = 50;
+        write_file("Algebra.cls", class_file_text());
+        restore_class(mine);
+        window_->autosave();
+        EXPECT_EQ("Adams Lee Zorn", students[0].last_name + " " + students[1].last_name + " " +
+                                        students[2].last_name);
+        EXPECT_EQ(5, students[1].scores[0]);
+        EXPECT_EQ(50, students[2].scores[1]);
+    });
     trigger("undo");
-    EXPECT_EQ(typed_shown, shown());
-    EXPECT_EQ(typed_saved, saved());
     trigger("undo");
-    EXPECT_EQ(first_shown, shown());
-    EXPECT_EQ(first_saved, saved());
+    EXPECT_EQ(first, state());
 }
 
 } // namespace
