@@ -48,7 +48,7 @@ protected:
     QPointer<QWidget> editor;
 };
 
-// A refusal keeps the window open on the box to mend (the text is the class file's rule);
+// A refusal keeps the window open on the box to mend;
 // clearing the required boxes removes the student, but the spare score belongs to the class file
 // reader alone.
 TEST_F(EditorTest, StudentEditorRefusesInPlaceAndRemovesOnClearedRequiredBoxes) {
@@ -57,6 +57,13 @@ TEST_F(EditorTest, StudentEditorRefusesInPlaceAndRemovesOnClearedRequiredBoxes) 
     students[12].scores[0] = 9;
     students[12].scores[assignment_slots] = 5;
     open<Form2>(2);
+    box("text3")->clear();
+    dialogs.expect_message(QStringLiteral("Required Information Missing!"), ui::Answer::ok,
+                           ui::Icon::none);
+    click("Command1");
+    dialogs.verify();
+    EXPECT_EQ("A-17", students[12].id_number);
+    box("text3")->setText(QStringLiteral("A-17"));
     // QTest types ASCII only.
     box("Text6")->setText(QStringLiteral("\u0141ukasz"));
     dialogs.expect_message(QStringLiteral("The class file cannot store the characters \"\u0141\". "
@@ -77,9 +84,9 @@ TEST_F(EditorTest, StudentEditorRefusesInPlaceAndRemovesOnClearedRequiredBoxes) 
     EXPECT_EQ(only_spare, students[12].scores);
 }
 
-// A removal clears the assignment's scores of every student, but the spare student belongs to
-// the class file reader alone.
-TEST_F(EditorTest, AssignmentRemovalClearsItsScoresOfEveryStudent) {
+// A point value of 0 or below is refused in its box; a removal clears the assignment's scores of
+// every student, but the spare student belongs to the class file reader alone.
+TEST_F(EditorTest, AssignmentEditorRefusesNoPointsAndRemovalClearsEveryStudentsScores) {
     left_assignment = 20;
     asg_title[23] = "Quiz 1";
     asg_points[23] = 50;
@@ -89,6 +96,13 @@ TEST_F(EditorTest, AssignmentRemovalClearsItsScoresOfEveryStudent) {
         student.scores[24] = 11;
     }
     open<Form3>(3);
+    box("Text2")->setText(QStringLiteral("-5"));
+    dialogs.expect_message(QStringLiteral("Assignments must have a positive point value."),
+                           ui::Answer::ok, ui::Icon::none);
+    click("Command1");
+    dialogs.verify();
+    EXPECT_EQ(box("Text2"), editor->focusWidget());
+    EXPECT_EQ(50, asg_points[23]);
     box("Text1")->clear();
     click("Command1");
     EXPECT_TRUE(handed_back());
