@@ -92,6 +92,15 @@ TEST_F(RosterImportTest, EveryHeaderStyleSeparatorAndEncoding) {
         SCOPED_TRACE(list);
         EXPECT_EQ(two, planned(list));
     }
+
+    // UTF-8 whose first accent is in a line of another encoding: that line alone is skipped.
+    RosterPlan mixed;
+    ASSERT_TRUE(plan("Last Name,First Name,ID\nM\xFCller,Jo,2000\nNg,Zo\xC3\xAB,2001\n", mixed));
+    ASSERT_EQ(1, mixed.students.size());
+    EXPECT_EQ("Ng/Zo\xEB/2001", name(mixed.students[0]));
+    EXPECT_EQ((Names{"Line 2: the text is not valid UTF-8, the encoding of the rest of the file; "
+                     "skipped."}),
+              mixed.notes);
 }
 
 TEST_F(RosterImportTest, ProblemRowsAreSkippedOrMendedAndSaidSo) {
