@@ -23,7 +23,16 @@ protected:
         add_assignment(0, "Quiz 1", 20);
         students[0].scores[0] = 18;
     }
+
+    // Every save of the class fails while a folder stands where its file should be.
+    void break_saving() const {
+        mend_saving();
+        std::filesystem::create_directory(folder() / class_file);
+    }
+    void mend_saving() const { std::filesystem::remove(folder() / class_file); }
 };
+
+const QString save_failed = QStringLiteral("Could not save \"Algebra.cls\": ");
 
 // The captions of a menu and its submenus, depth first.
 void collect(const QMenu& menu, const QString& indent, QStringList& captions,
@@ -102,6 +111,32 @@ TEST_F(MenusTest, TheTimerSavesShownOrHiddenAndRepaintsThePanels) {
     students[0].scores[0] = 12;
     QMetaObject::invokeMethod(&timer, "timeout");
     EXPECT_EQ(class_file_text(), read_file("Algebra.cls"));
+}
+
+TEST_F(MenusTest, AFailedSaveIsReportedOnceAndLetsTheTeacherStay) {
+    Form1& gradebook = open_gradebook();
+    break_saving();
+    dialogs.expect_message_starting(save_failed, ui::Answer::no, ui::Icon::exclamation);
+    EXPECT_FALSE(gradebook.close());
+    // The teacher was just told; the ticks that go on trying say nothing more.
+    gradebook.autosave();
+    dialogs.expect_message_starting(save_failed, ui::Answer::no);
+    trigger("exit");
+    EXPECT_TRUE(gradebook.isVisible());
+    EXPECT_EQ(0, program_ends);
+
+    mend_saving();
+    gradebook.autosave();
+    EXPECT_EQ(class_file_text(), read_file("Algebra.cls"));
+
+    // A tick that fails after a save succeeded tells once again, and only once.
+    break_saving();
+    dialogs.expect_message_starting(save_failed, ui::Answer::ok, ui::Icon::error);
+    gradebook.autosave();
+    gradebook.autosave();
+    dialogs.expect_message_starting(save_failed, ui::Answer::yes);
+    trigger("exit");
+    EXPECT_EQ(1, program_ends);
 }
 
 TEST_F(MenusTest, BlankScreenLocksAndReturnsToTheSamePlace) {
